@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+
+#include "common/core/Geometry.h"
+
+namespace orvane {
+
+enum class TaskbarEdge { Bottom, Top, Left, Right };
+
+// Which screen edge the taskbar sits on; no taskbar window counts as the bottom.
+TaskbarEdge FindTaskbarEdge(const std::optional<Rect>& taskbar, int screenWidth, int screenHeight);
+
+// Top-left corner for a window of the given size in the work-area corner next to the
+// notification area.
+Point PlaceNearNotificationArea(TaskbarEdge edge, const Rect& workArea, int width, int height);
+
+}  // namespace orvane
