@@ -1,0 +1,67 @@
+#include "dialogs/win/TaskDialogEmulation.h"
+
+#include "dialogs/win/EmulatedTaskDialog.h"
+#include "dialogs/win/TaskDialogNative.h"
+
+namespace orvane {
+
+namespace {
+
+// The caption of the program's main window, when it exists.
+std::wstring MainFormCaption() {
+    HWND main = ::FindWindowW(L"TFrmOrvaneMain", nullptr);
+    DWORD pid = 0;
+    if (!main || !::GetWindowThreadProcessId(main, &pid) || pid != ::GetCurrentProcessId()) {
+        return {};
+    }
+    wchar_t text[256] = {};
+    ::GetWindowTextW(main, text, 256);
+    return text;
+}
+
+}  // namespace
+
+int TTaskDialog::Execute(std::uint32_t aCommonButtons, int aButtonDef, std::uint32_t aFlags,
+                         std::int32_t aDialogIcon, std::int32_t aFooterIcon, int /*aRadioDef*/,
+                         int aWidth, WindowHandle aParent, bool aNonNative,
+                         bool /*aEmulateClassicStyle*/,
+                         const TTaskDialogButtonClicked& aOnButtonClicked) {
+    const TaskDialogSpec spec = BuildTaskDialogSpec(*this, aCommonButtons, aButtonDef, aFlags,
+                                                    aDialogIcon, aFooterIcon, MainFormCaption());
+    const HWND parent = aParent ? static_cast<HWND>(aParent) : win::DefaultDialogParent();
+    const UINT width = aWidth > 0 ? static_cast<UINT>(aWidth) : 0;
+    if (!aNonNative && win::IsTaskDialogAvailable()) {
+        win::TaskDialogHooks hooks;
+        hooks.OnButtonClicked = aOnButtonClicked;
+        const win::TaskDialogOutcome outcome =
+            win::ShowNativeTaskDialog(spec, parent, width, hooks);
+        if (outcome.Shown) {
+            VerifyChecked = outcome.VerificationChecked;
+            return outcome.Button;
+        }
+    }
+    return win::ShowEmulatedTaskDialog(spec, parent, width, aOnButtonClicked, VerifyChecked);
+}
+
+namespace win {
+
+int ShowInfoMessage(const std::wstring& AText, HWND AParent, const std::wstring& AInstruction) {
+    return ShowTaskMessage(AInstruction, AText, kButtonOk, tiInformation, AParent);
+}
+
+int ShowTaskMessage(const std::wstring& AInstruction, const std::wstring& AContent,
+                    std::uint32_t ACommonButtons, std::int32_t AIcon, HWND AParent,
+                    const std::wstring& ATitle, const std::wstring& AFooter,
+                    std::int32_t AFooterIcon, int AWidth) {
+    TTaskDialog dialog;
+    dialog.Title = ATitle;
+    dialog.Inst = AInstruction;
+    dialog.Content = AContent;
+    dialog.Footer = AFooter;
+    const std::uint32_t flags = FlagBit(tfEnableHyperlinks) | FlagBit(tfAllowDialogCancellation);
+    return dialog.Execute(ACommonButtons, 0, flags, AIcon, AFooterIcon, 0, AWidth, AParent);
+}
+
+}  // namespace win
+
+}  // namespace orvane

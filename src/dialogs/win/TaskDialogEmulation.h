@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "dialogs/core/TaskDialog.h"
+
+// TTaskDialog::Execute is defined here: natively through TaskDialogIndirect, or by the
+// imitation window where the system lacks it.
+namespace orvane::win {
+
+// A notice with the information icon and an OK button.
+int ShowInfoMessage(const std::wstring& AText, HWND AParent = nullptr,
+                    const std::wstring& AInstruction = {});
+
+// A task dialog with common buttons only; returns the pressed button's number.
+int ShowTaskMessage(const std::wstring& AInstruction, const std::wstring& AContent,
+                    std::uint32_t ACommonButtons, std::int32_t AIcon, HWND AParent,
+                    const std::wstring& ATitle = {}, const std::wstring& AFooter = {},
+                    std::int32_t AFooterIcon = tfiBlank, int AWidth = 0);
+
+}  // namespace orvane::win
