@@ -2,6 +2,17 @@
 
 namespace orvane {
 
+void HighMemoryCheck::Check(std::uint32_t memoryLoad, const TOrvaneOptions& options,
+                            std::uint32_t nowTick, const std::function<void()>& actions) {
+    if (!HighMemoryActionsWanted(options)) {
+        return;
+    }
+    if (ShouldFire(memoryLoad, options.RedPercent, nowTick)) {
+        actions();
+    }
+    lastMemPerc_ = static_cast<std::int32_t>(memoryLoad);
+}
+
 bool HighMemoryCheck::ShouldFire(std::uint32_t memoryLoad, std::int32_t redPercent,
                                  std::uint32_t nowTick) {
     const bool rose = lastMemPerc_ <= redPercent && static_cast<std::int64_t>(memoryLoad) >=

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -15,22 +16,24 @@ class HighMemoryCheck {
   public:
     static constexpr std::uint32_t kAlarmIntervalMs = 300000;
 
-    // True when the actions are to run now; the firing time is kept for the five-minute guard.
-    // Call Seen once the actions have run.
-    bool ShouldFire(std::uint32_t memoryLoad, std::int32_t redPercent, std::uint32_t nowTick);
+    // One check, made by a tick that redrew the icon. Does nothing when no high-memory action is
+    // switched on. Otherwise runs `actions` when the load has risen to RedPercent and five
+    // minutes have passed since the last firing, then remembers the load. If `actions` throws,
+    // the load is not remembered and the exception goes on to the caller.
+    void Check(std::uint32_t memoryLoad, const TOrvaneOptions& options, std::uint32_t nowTick,
+               const std::function<void()>& actions);
 
-    // Remembers the load of this check, so that the next one can tell a rise from a level.
-    void Seen(std::uint32_t memoryLoad) { lastMemPerc_ = static_cast<std::int32_t>(memoryLoad); }
-
+    // The load seen by the last completed check; 0 before the first.
     std::int32_t LastMemPerc() const { return lastMemPerc_; }
 
   private:
+    bool ShouldFire(std::uint32_t memoryLoad, std::int32_t redPercent, std::uint32_t nowTick);
+
     std::int32_t lastMemPerc_ = 0;
     std::optional<std::uint32_t> lastAlarmTick_;
 };
 
-// Whether any high-memory action is switched on. When none is, the tick skips the check and
-// LastMemPerc stays as it was.
+// Whether any of Warn, DefragOnHighMemory, WarnMsgBox and WriteLog is on.
 bool HighMemoryActionsWanted(const TOrvaneOptions& options);
 
 // The title and text of the low-memory balloon and dialog; the text says whether the working
