@@ -72,20 +72,13 @@ const std::array kFields = {
 
 #undef ORVANE_SETTING
 
-template <typename T>
-T& MemberOf(TOrvaneOptions& options, T TOrvaneOptions::*member) {
+// The value a member pointer names, in the record or in its font; const follows the record.
+template <typename Options, typename T>
+auto& MemberOf(Options& options, T TOrvaneOptions::*member) {
     return options.*member;
 }
-template <typename T>
-T& MemberOf(TOrvaneOptions& options, T TFontSpec::*member) {
-    return options.Font.*member;
-}
-template <typename T>
-const T& MemberOf(const TOrvaneOptions& options, T TOrvaneOptions::*member) {
-    return options.*member;
-}
-template <typename T>
-const T& MemberOf(const TOrvaneOptions& options, T TFontSpec::*member) {
+template <typename Options, typename T>
+auto& MemberOf(Options& options, T TFontSpec::*member) {
     return options.Font.*member;
 }
 
