@@ -11,6 +11,12 @@
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
+#include "common/win/UserLocale.h"
+#include "monitor/core/MemoryInfo.h"
+#include "monitor/core/TimerIntervals.h"
+#include "settings/core/DefaultMenuItem.h"
+#include "settings/core/SettingsSchema.h"
+#include "settings/win/ProfileFile.h"
 
 namespace orvane::win {
 
@@ -59,23 +65,25 @@ int ScreenDpi(HWND hwnd) {
 
 TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {}
 
-TFrmOrvaneMain::~TFrmOrvaneMain() { FormDestroy(); }
+TFrmOrvaneMain::~TFrmOrvaneMain() {
+    FormDestroy();
+}
 
 bool TFrmOrvaneMain::FormCreate() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     appIcon_.reset(static_cast<HICON>(
         ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_ORVANE), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-    appIconSmall_.reset(static_cast<HICON>(::LoadImageW(
-        instance, MAKEINTRESOURCEW(IDI_ORVANE), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-        ::GetSystemMetrics(SM_CYSMICON), 0)));
+    appIconSmall_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_ORVANE),
+                                                        IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                        ::GetSystemMetrics(SM_CYSMICON), 0)));
     if (!RegisterClassOnce(kClassName, appIcon_.get(), appIconSmall_.get())) {
         return false;
     }
     // A tool window: the about window never gets a taskbar button.
     const int dpi = ScreenDpi(nullptr);
-    if (!CreateWindowFor(kClassName, L"关于 Orvane",
-                         WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, 0, 0,
-                         ScaleByDpi(kAboutWidth, dpi), ScaleByDpi(kAboutHeight, dpi), nullptr)) {
+    if (!CreateWindowFor(kClassName, L"关于 Orvane", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                         WS_EX_TOOLWINDOW, 0, 0, ScaleByDpi(kAboutWidth, dpi),
+                         ScaleByDpi(kAboutHeight, dpi), nullptr)) {
         return false;
     }
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
@@ -106,9 +114,9 @@ bool TFrmOrvaneMain::FormCreate() {
         ::GetTextExtentPoint32W(dc.get(), L"AA", 2, &sz);
         MenuTextHeight = sz.cy;
     }
-    NextAlarmTick = 0;
-    LastMemPerc = 0;
+    HighMemory = HighMemoryCheck{};
     LastDrawText.clear();
+    separators_ = UserNumberSeparators();
     // 8.–11. Settings.
     IniFileName = GetIniFile();
     LoadOptions();
@@ -132,9 +140,9 @@ void TFrmOrvaneMain::CreateAboutControls() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y,
                     int w, int h) {
-        HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, s(x), s(y), s(w),
-                                   s(h), Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   instance, nullptr);
+        HWND c = ::CreateWindowExW(
+            0, cls, text, WS_CHILD | WS_VISIBLE | style, s(x), s(y), s(w), s(h), Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
         return c;
     };
@@ -142,8 +150,7 @@ void TFrmOrvaneMain::CreateAboutControls() {
     ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(appIcon_.get()), 0);
     make(L"STATIC", L"Orvane - 托盘内存监视器", SS_LEFT, IDC_ABOUT_NAME, 64, 18, 280, 20);
     versionLabel_ = make(L"STATIC", L"版本      ", SS_LEFT, IDC_ABOUT_VERSION, 64, 42, 280, 20);
-    make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280,
-         20);
+    make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280, 20);
     downloadLabel_ = make(L"STATIC", L"", SS_LEFT, IDC_ABOUT_DOWNLOAD, 64, 90, 280, 20);
     make(L"BUTTON", L"确定(&O)", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 250, 130, 90, 28);
     aboutControlsMade_ = true;
@@ -178,43 +185,64 @@ void TFrmOrvaneMain::BuildTrayMenu() {
     ::AppendMenuW(m, MF_STRING, kCmdExit, L"退出(&E)");
 }
 
-std::wstring TFrmOrvaneMain::GetIniFile() { return {}; }
+std::wstring TFrmOrvaneMain::GetIniFile() {
+    std::wstring file = paths_.GetIniFile();
+    IsLocalSettings = paths_.IsLocalSettings();
+    return file;
+}
 
 void TFrmOrvaneMain::LoadOptions() {
-    InitDefaultMenu();
+    {
+        const ProfileFile file(IniFileName);
+        MemOptions = ReadOptions(file, paths_.GetLogFile(), MemOptions.Font);
+    }
+    // The font carries the effective text colour, not the stored one.
+    MemOptions.Font.Color = MemOptions.FontColor;
+    if (!MemOptions.WriteLog) {
+        ::DeleteMenu(trayMenu_.get(), kCmdShowLog, MF_BYCOMMAND);
+    }
     UpdateShortCut();
+    InitDefaultMenu();
     ::PostMessageW(Handle(), WM_APPLOADED, 0, 0);
 }
 
-void TFrmOrvaneMain::SaveOptions() {}
+void TFrmOrvaneMain::SaveOptions() {
+    ProfileFile file(IniFileName);
+    WriteOptions(MemOptions, file);
+}
 
 void TFrmOrvaneMain::InitSettings() {
     LastDrawText.clear();
     TimerTimer();
-    if (MemOptions.RefreshRate > 0) {
-        ::SetTimer(Handle(), kSamplingTimer, static_cast<UINT>(MemOptions.RefreshRate), nullptr);
+    if (const auto interval = SamplingTimerInterval(MemOptions.RefreshRate)) {
+        ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
     } else {
         ::KillTimer(Handle(), kSamplingTimer);
     }
-    ::KillTimer(Handle(), kDefragTimer);
+    const auto defragInterval = DefragTimerInterval(MemOptions.DefragEvery);
+    if (MemOptions.DefragEveryActive && defragInterval) {
+        ::SetTimer(Handle(), kDefragTimer, *defragInterval, nullptr);
+    } else {
+        ::KillTimer(Handle(), kDefragTimer);
+    }
 }
 
 void TFrmOrvaneMain::InitDefaultMenu() {
-    HMENU m = trayMenu_.get();
-    switch (MemOptions.DoubleClickAction) {
-        case 0:
-            ::SetMenuDefaultItem(m, kCmdTaskManager, FALSE);
+    UINT item = static_cast<UINT>(-1);
+    switch (DefaultMenuItemFor(MemOptions.DoubleClickAction)) {
+        case DefaultMenuItem::LaunchTaskManager:
+            item = kCmdTaskManager;
             break;
-        case 1:
-            ::SetMenuDefaultItem(m, kCmdDefragment, FALSE);
+        case DefaultMenuItem::Defragment:
+            item = kCmdDefragment;
             break;
-        case 3:
-            ::SetMenuDefaultItem(m, kCmdSettings, FALSE);
+        case DefaultMenuItem::Settings:
+            item = kCmdSettings;
             break;
-        default:
-            ::SetMenuDefaultItem(m, static_cast<UINT>(-1), FALSE);
+        case DefaultMenuItem::None:
             break;
     }
+    ::SetMenuDefaultItem(trayMenu_.get(), item, FALSE);
 }
 
 void TFrmOrvaneMain::UpdateShortCut() {}
@@ -232,13 +260,15 @@ MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
 
 void TFrmOrvaneMain::TimerTimer() {
     const MemorySnapshot tms = TakeSnapshot();
-    DisplayedTotal = MemOptions.ShowPage ? tms.TotalPageFile : tms.TotalPhys;
+    DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
     const std::wstring text = std::to_wstring(tms.MemoryLoad);
     if (text == LastDrawText && !MemoryInfoText.empty()) {
         return;
     }
     LastDrawText = text;
+    MemoryInfoText = orvane::MemoryInfoText(tms, MemOptions, separators_);
     tray_.SetIcon(appIconSmall_.get());
+    HighMemory.Check(tms.MemoryLoad, MemOptions, services_.TickCount(), [] {});
 }
 
 void TFrmOrvaneMain::AppLoaded() {
@@ -269,7 +299,9 @@ void TFrmOrvaneMain::FormShow() {
     ProcessPendingMessages();
 }
 
-void TFrmOrvaneMain::Button1Click() { ::ShowWindow(Handle(), SW_HIDE); }
+void TFrmOrvaneMain::Button1Click() {
+    ::ShowWindow(Handle(), SW_HIDE);
+}
 
 void TFrmOrvaneMain::Close1Click() {
     ::KillTimer(Handle(), kSamplingTimer);

@@ -9,22 +9,27 @@
 #include "app/win/TrayIcon.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
+#include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
+#include "settings/win/DataPaths.h"
 #include "settings/core/Options.h"
+#include "common/core/LocaleFormat.h"
 
 namespace orvane::win {
 
 // Outside influences the main form works with; the program uses the real ones, tests may
 // replace them.
 struct MainServices {
-    std::function<std::uint32_t()> TickCount = [] { return static_cast<std::uint32_t>(::GetTickCount()); };
+    std::function<std::uint32_t()> TickCount = [] {
+        return static_cast<std::uint32_t>(::GetTickCount());
+    };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
 // and home of the program's event handlers.
 class TFrmOrvaneMain : public Window {
-public:
+  public:
     static constexpr const wchar_t* kClassName = L"TFrmOrvaneMain";
     static constexpr UINT WM_APPLOADED = WM_USER + 42;
     static constexpr UINT WM_RUNNINGCOPY = WM_USER + 45;
@@ -48,8 +53,7 @@ public:
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;
-    std::int32_t LastMemPerc = 0;
-    std::uint32_t NextAlarmTick = 0;
+    HighMemoryCheck HighMemory;  // LastMemPerc and the five-minute guard
     std::wstring LastDrawText;
     std::wstring MemoryInfoText;
     std::uint64_t DisplayedTotal = 0;
@@ -58,10 +62,10 @@ public:
 
     TrayIcon& Tray() { return tray_; }
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     // Start-up pieces.
     void CreateAboutControls();
     void LoadMenuIcons();
@@ -97,6 +101,8 @@ private:
     UniqueFont uiFont_;
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
+    DataPaths paths_;
+    NumberSeparators separators_;
     UINT taskbarCreatedMsg_ = 0;
     bool aboutControlsMade_ = false;
 };
