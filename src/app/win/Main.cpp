@@ -251,7 +251,13 @@ void TFrmOrvaneMain::InitDefaultMenu() {
     ::SetMenuDefaultItem(trayMenu_.get(), item, FALSE);
 }
 
-void TFrmOrvaneMain::UpdateShortCut() {}
+void TFrmOrvaneMain::UpdateShortCut() {
+    HotKeyManager1.ClearHotKeys();
+    // 0 means no hotkey: nothing is registered for it.
+    if (MemOptions.RefreshHotkey != 0) {
+        HotKeyManager1.AddHotKey(static_cast<std::uint32_t>(MemOptions.RefreshHotkey));
+    }
+}
 
 MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
     if (services_.ReadMemory) {

@@ -9,6 +9,7 @@
 #include "app/win/TrayIcon.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
+#include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
 #include "settings/win/DataPaths.h"
@@ -92,6 +93,7 @@ class TFrmOrvaneMain : public Window {
 
     MainServices services_;
     TrayIcon tray_;
+    THotKeyManager HotKeyManager1;
     UniqueMenu trayMenu_;
     UniqueIcon appIcon_;
     UniqueIcon appIconSmall_;
