@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "monitor/core/MemorySnapshot.h"
+#include "settings/core/Options.h"
+
+namespace orvane {
+
+// What the high-memory step asks of the program; the main form supplies the real ones.
+struct HighMemoryActions {
+    std::function<void()> TrimAllWorkingSets;
+    std::function<void(const std::wstring& title, const std::wstring& text)> ShowBalloon;
+    std::function<void(const std::wstring& title, const std::wstring& text)> ShowLowMemoryDialog;
+    std::function<void(const MemorySnapshot& snapshot)> AppendLogLine;
+};
+
+// The actions of a fired high-memory check, in order: trim, balloon, dialog, log line, each as
+// `options` asks. The dialog is skipped while `warningDialogOpen`, which is true while it is
+// shown. `options` is read afresh after the dialog, which may change it.
+void RunHighMemoryActions(const TOrvaneOptions& options, const MemorySnapshot& snapshot,
+                          bool& warningDialogOpen, const HighMemoryActions& actions);
+
+}  // namespace orvane
