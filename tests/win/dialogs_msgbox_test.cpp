@@ -15,10 +15,7 @@ using test::Click;
 using test::DialogProbe;
 using test::ProbedDialog;
 
-class MsgBoxExecute : public ::testing::Test {
-  protected:
-    test::CommonControls6 comctl6_;
-};
+class MsgBoxExecute : public ::testing::Test {};
 
 TEST_F(MsgBoxExecute, ShowsTextsButtonsAndCheckBoxAndReturnsTheButtonAndTheBox) {
     ASSERT_TRUE(win::IsTaskDialogAvailable());

@@ -164,46 +164,4 @@ inline void PressCloseBox(const ProbedDialog& d) {
     ::PostMessageW(d.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
-// Activates Common Controls 6 on this thread, as the program's manifest does.
-class CommonControls6 {
-  public:
-    CommonControls6() {
-        wchar_t dir[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, dir);
-        path_ = std::wstring(dir) + L"orvane-test-comctl6.manifest";
-        const char manifest[] =
-            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
-            "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">"
-            "<dependency><dependentAssembly><assemblyIdentity type=\"win32\" "
-            "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\" "
-            "processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>"
-            "</dependentAssembly></dependency></assembly>\r\n";
-        HANDLE f =
-            ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(f, manifest, sizeof manifest - 1, &written, nullptr);
-        ::CloseHandle(f);
-        ACTCTXW ctx{};
-        ctx.cbSize = sizeof ctx;
-        ctx.lpSource = path_.c_str();
-        ctx_ = ::CreateActCtxW(&ctx);
-        if (ctx_ != INVALID_HANDLE_VALUE) {
-            ::ActivateActCtx(ctx_, &cookie_);
-        }
-    }
-    ~CommonControls6() {
-        if (ctx_ != INVALID_HANDLE_VALUE) {
-            ::DeactivateActCtx(0, cookie_);
-            ::ReleaseActCtx(ctx_);
-        }
-    }
-    CommonControls6(const CommonControls6&) = delete;
-    CommonControls6& operator=(const CommonControls6&) = delete;
-
-  private:
-    std::wstring path_;
-    HANDLE ctx_ = INVALID_HANDLE_VALUE;
-    ULONG_PTR cookie_ = 0;
-};
-
 }  // namespace orvane::test

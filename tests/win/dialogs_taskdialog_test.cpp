@@ -15,7 +15,6 @@ using test::ProbedDialog;
 class TaskDialogEmulation : public ::testing::TestWithParam<bool> {
   protected:
     bool NonNative() const { return GetParam(); }
-    test::CommonControls6 comctl6_;
 };
 
 TEST_P(TaskDialogEmulation, InfoMessageShowsTheIconWordAndOk) {
@@ -106,7 +105,6 @@ INSTANTIATE_TEST_SUITE_P(NativeAndImitation, TaskDialogEmulation, ::testing::Boo
                          [](const auto& p) { return p.param ? "Imitation" : "Native"; });
 
 TEST(ShowInfoMessage, EmptyInstructionShowsTheWordForInformation) {
-    test::CommonControls6 comctl6;
     DialogProbe probe([](const ProbedDialog& d) { Click(d.FindId(IDOK)); });
     EXPECT_EQ(win::ShowInfoMessage(L"正文", nullptr), IDOK);
     probe.Wait();
