@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/core/VersionText.h"
+#include "app/win/DefaultErrorHandler.h"
 #include "app/win/Privileges.h"
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
@@ -15,8 +16,11 @@
 #include "common/win/UserLocale.h"
 #include "dialogs/core/MsgBox.h"
 #include "dialogs/win/MessageDialogs.h"
+#include "monitor/core/HighMemoryActions.h"
 #include "monitor/core/MemoryInfo.h"
 #include "monitor/core/TimerIntervals.h"
+#include "monitor/win/HighMemoryLog.h"
+#include "monitor/win/LowMemoryWarning.h"
 #include "settings/core/DefaultMenuItem.h"
 #include "settings/core/SettingsSchema.h"
 #include "settings/win/ProfileFile.h"
@@ -133,7 +137,7 @@ bool TFrmOrvaneMain::FormCreate() {
     LoadMenuIcons();
     EnablePrivilege(L"SeDebugPrivilege", true);
     tray_.SetTip(L"Orvane");
-    TimerTimer();
+    RunEventHandler([this] { TimerTimer(); });
     return true;
 }
 
@@ -220,7 +224,7 @@ void TFrmOrvaneMain::SaveOptions() {
 
 void TFrmOrvaneMain::InitSettings() {
     LastDrawText.clear();
-    TimerTimer();
+    RunEventHandler([this] { TimerTimer(); });
     if (const auto interval = SamplingTimerInterval(MemOptions.RefreshRate)) {
         ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
     } else {
@@ -281,7 +285,31 @@ void TFrmOrvaneMain::TimerTimer() {
     LastDrawText = text;
     MemoryInfoText = orvane::MemoryInfoText(tms, MemOptions, separators_);
     tray_.SetIcon(appIconSmall_.get());
-    HighMemory.Check(tms.MemoryLoad, MemOptions, services_.TickCount(), [] {});
+    HighMemory.Check(tms.MemoryLoad, MemOptions, services_.TickCount(),
+                     [&] { RunHighMemoryStep(tms); });
+}
+
+void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
+    HighMemoryActions actions;
+    actions.TrimAllWorkingSets = [this] { TrimAllWorkingSets(); };
+    actions.ShowBalloon = [this](const std::wstring& title, const std::wstring& text) {
+        tray_.ShowBalloon(title, text, NIIF_WARNING);
+    };
+    actions.ShowLowMemoryDialog = [this](const std::wstring& title, const std::wstring& text) {
+        ShowLowMemoryDialog(
+            MemOptions, title, text, [this] { TrimAllWorkingSets(); },
+            [this] { LaunchTaskManager1Click(); });
+    };
+    actions.AppendLogLine = [this](const MemorySnapshot& snapshot) {
+        AppendHighMemoryLog(MemOptions.LogFile, snapshot, separators_);
+    };
+    RunHighMemoryActions(MemOptions, tms, WarningDialogOpen, actions);
+}
+
+void TFrmOrvaneMain::TrimAllWorkingSets() {
+    if (services_.TrimAllWorkingSets) {
+        services_.TrimAllWorkingSets();
+    }
 }
 
 void TFrmOrvaneMain::AppLoaded() {
@@ -355,6 +383,10 @@ void TFrmOrvaneMain::LaunchTaskManager1Click() {
     ::ShellExecuteW(Handle(), L"Open", L"taskmgr.exe", L"", L"", SW_SHOW);
 }
 
+void TFrmOrvaneMain::MneShowLogClick() {
+    ShowHighMemoryLog(Handle(), MemOptions.LogFile, MemOptions.RedPercent);
+}
+
 void TFrmOrvaneMain::FormDestroy() {
     if (Handle()) {
         ::KillTimer(Handle(), kSamplingTimer);
@@ -392,6 +424,9 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
         case kCmdTaskManager:
             LaunchTaskManager1Click();
             break;
+        case kCmdShowLog:
+            MneShowLogClick();
+            break;
         case kCmdAbout:
             About1Click();
             break;
@@ -414,17 +449,20 @@ LRESULT TFrmOrvaneMain::OnTimer(WPARAM wp) {
 LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_APPLOADED:
-            AppLoaded();
+            RunEventHandler([this] { AppLoaded(); });
             return 0;
         case WM_RUNNINGCOPY:
             ShowRunningCopyBalloon();
             return 0;
         case TrayIcon::kCallbackMessage:
-            return OnTrayNotify(wp, lp);
+            RunEventHandler([&] { OnTrayNotify(wp, lp); });
+            return 0;
         case WM_COMMAND:
-            return OnCommand(wp, lp);
+            RunEventHandler([&] { OnCommand(wp, lp); });
+            return 0;
         case WM_TIMER:
-            return OnTimer(wp);
+            RunEventHandler([&] { OnTimer(wp); });
+            return 0;
         case WM_CLOSE:
             ::ShowWindow(Handle(), SW_HIDE);  // closing the about window keeps the program running
             return 0;

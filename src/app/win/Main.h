@@ -25,6 +25,7 @@ struct MainServices {
         return static_cast<std::uint32_t>(::GetTickCount());
     };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
+    std::function<void()> TrimAllWorkingSets;    // empty: no trimming
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -49,12 +50,14 @@ class TFrmOrvaneMain : public Window {
     void Close1Click();
     bool FormCloseQuery();
     void LaunchTaskManager1Click();
+    void MneShowLogClick();
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;
     HighMemoryCheck HighMemory;  // LastMemPerc and the five-minute guard
+    bool WarningDialogOpen = false;
     std::wstring LastDrawText;
     std::wstring MemoryInfoText;
     std::uint64_t DisplayedTotal = 0;
@@ -90,6 +93,8 @@ class TFrmOrvaneMain : public Window {
     void ShowTrayMenu(int x, int y);
 
     MemorySnapshot TakeSnapshot() const;
+    void RunHighMemoryStep(const MemorySnapshot& tms);
+    void TrimAllWorkingSets();
 
     MainServices services_;
     TrayIcon tray_;
