@@ -36,6 +36,12 @@ def dialog_closed(s):
     return s.probe("count", "--class", "#32770", "--visible")[1] == "0"
 
 
+def tick_and_close(s, dialog):
+    s.click(dialog["hwnd"], CHECK_BOX)
+    s.click(dialog["hwnd"], "关闭(&C)")
+    wait_until("the dialog to close", lambda: dialog_closed(s))
+
+
 def settings_text(path):
     return open(path, "rb").read().decode("gbk")
 
@@ -44,9 +50,7 @@ def test_ticked_box_switches_the_dialog_off_at_the_next_save(args):
     with Session(args, "lowmem-ticked") as s:
         settings = s.install(settings=FIRING.format(log=1))
         dialog = low_memory_dialog(s)
-        s.click(dialog["hwnd"], CHECK_BOX)
-        s.click(dialog["hwnd"], "关闭(&C)")
-        wait_until("the dialog to close", lambda: dialog_closed(s))
+        tick_and_close(s, dialog)
         assert s.orvane_running()
         assert "WarnMsgBox=1" in settings_text(settings), "not saved before the session ends"
 
@@ -67,9 +71,7 @@ def test_menu_exit_does_not_save_the_box(args):
     with Session(args, "lowmem-exit") as s:
         settings = s.install(settings=FIRING.format(log=0))
         dialog = low_memory_dialog(s)
-        s.click(dialog["hwnd"], CHECK_BOX)
-        s.click(dialog["hwnd"], "关闭(&C)")
-        wait_until("the dialog to close", lambda: dialog_closed(s))
+        tick_and_close(s, dialog)
         before = open(settings, "rb").read()
         open_from_tray_menu(s, "e")
         wait_until("the process to end", lambda: not s.orvane_running(), timeout=20)

@@ -54,4 +54,10 @@ std::wstring FormatByteSize(std::int64_t bytes, const NumberSeparators& separato
     return (bytes == 0 ? std::wstring() : std::to_wstring(bytes)) + L" bytes";
 }
 
+std::wstring UsedOfTotal(std::uint64_t total, std::uint64_t available,
+                         const NumberSeparators& separators) {
+    return FormatByteSize(static_cast<std::int64_t>(total - available), separators) + L"/" +
+           FormatByteSize(static_cast<std::int64_t>(total), separators);
+}
+
 }  // namespace orvane

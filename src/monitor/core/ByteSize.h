@@ -12,4 +12,8 @@ namespace orvane {
 // and a zero integer part are left out, so 0 gives " bytes". Decimal separator of the locale.
 std::wstring FormatByteSize(std::int64_t bytes, const NumberSeparators& separators);
 
+// "used/total" of one kind of memory, both as FormatByteSize gives them.
+std::wstring UsedOfTotal(std::uint64_t total, std::uint64_t available,
+                         const NumberSeparators& separators);
+
 }  // namespace orvane

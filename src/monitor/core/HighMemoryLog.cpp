@@ -6,16 +6,6 @@
 
 namespace orvane {
 
-namespace {
-
-std::wstring UsedOfTotal(std::uint64_t total, std::uint64_t avail,
-                         const NumberSeparators& separators) {
-    return FormatByteSize(static_cast<std::int64_t>(total - avail), separators) + L"/" +
-           FormatByteSize(static_cast<std::int64_t>(total), separators);
-}
-
-}  // namespace
-
 std::wstring HighMemoryLogLine(const std::wstring& date, const std::wstring& time,
                                const MemorySnapshot& snapshot, const NumberSeparators& separators) {
     return date + L" " + time + L": " + L"内存使用: " + std::to_wstring(snapshot.MemoryLoad) +

@@ -4,16 +4,6 @@
 
 namespace orvane {
 
-namespace {
-
-std::wstring UsedOfTotal(std::uint64_t total, std::uint64_t available,
-                         const NumberSeparators& separators) {
-    return FormatByteSize(static_cast<std::int64_t>(total - available), separators) + L"/" +
-           FormatByteSize(static_cast<std::int64_t>(total), separators);
-}
-
-}  // namespace
-
 std::wstring MemoryInfoText(const MemorySnapshot& snapshot, const TOrvaneOptions& options,
                             const NumberSeparators& separators) {
     std::wstring text;
