@@ -261,9 +261,9 @@ TEST(IconPicture, BarLengthAtTheEdges) {
 
 TEST(IconPicture, NinetyFourPercentReachesTheLastColumnOnlyWhenTransparentWithoutGauge) {
     TOrvaneOptions o = Percent();
-    EXPECT_EQ(Render(o, Load(94)).substr(0, 17), "rrr.rr.rr.rr.rr.\n");
+    EXPECT_EQ(Render(o, Load(94)).substr(0, 17), "rrrrrrrrrrrrrrro\n");
     o.TransBk = true;
-    EXPECT_EQ(Render(o, Load(94)).substr(0, 17), "rrr.rr.rr.rr.rr.\n");
+    EXPECT_EQ(Render(o, Load(94)).substr(0, 17), "rrrrrrrrrrrrrrrr\n");
     o.StandardGauge = true;
     EXPECT_EQ(Render(o, Load(94)).substr(0, 17), "rrr.rr.rr.rr.rr.\n");
 }
