@@ -2,25 +2,27 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace orvane::win {
 
 namespace {
 
 void ReadLocaleText(LCTYPE type, std::wstring& text) {
-    wchar_t buffer[8] = {};
-    const int n = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 8);
-    if (n > 1) {
-        text.assign(buffer, static_cast<std::size_t>(n - 1));
+    wchar_t buffer[16] = {};
+    const int length = ::GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 16);
+    if (length > 0) {
+        text.assign(buffer, static_cast<std::size_t>(length - 1));
     }
 }
 
 }  // namespace
 
-NumberSeparators ReadNumberSeparators() {
-    NumberSeparators sep;
-    ReadLocaleText(LOCALE_SDECIMAL, sep.Decimal);
-    ReadLocaleText(LOCALE_STHOUSAND, sep.Thousands);
-    return sep;
+NumberSeparators UserNumberSeparators() {
+    NumberSeparators separators;
+    ReadLocaleText(LOCALE_SDECIMAL, separators.Decimal);
+    ReadLocaleText(LOCALE_STHOUSAND, separators.Thousands);
+    return separators;
 }
 
 }  // namespace orvane::win

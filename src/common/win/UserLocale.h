@@ -4,7 +4,7 @@
 
 namespace orvane::win {
 
-// The user's decimal and thousands separators; the defaults where the locale gives none.
-NumberSeparators ReadNumberSeparators();
+// The user's decimal and thousands separators; one the system cannot tell keeps its default.
+NumberSeparators UserNumberSeparators();
 
 }  // namespace orvane::win

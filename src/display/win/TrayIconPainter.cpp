@@ -14,7 +14,7 @@ int TrayDpi(HWND fallback) {
     return GetMonitorDpi(taskbar ? taskbar : fallback);
 }
 
-TrayIconPainter::TrayIconPainter() : separators_(ReadNumberSeparators()) {
+TrayIconPainter::TrayIconPainter() : separators_(UserNumberSeparators()) {
     SetMetrics(dpi_, iconSize_);
 }
 
@@ -27,7 +27,7 @@ void TrayIconPainter::SetMetrics(int dpi, int iconSize) {
 void TrayIconPainter::InitVisualSettings(HWND mainWindow) {
     const int dpi = TrayDpi(mainWindow);
     SetMetrics(dpi, SmallIconSizeForDpi(dpi));
-    separators_ = ReadNumberSeparators();
+    separators_ = UserNumberSeparators();
     LastDrawText.clear();
 }
 
