@@ -70,7 +70,10 @@ UniqueIcon BitmapToIcon(const PixelBuffer& picture) {
         return UniqueIcon();
     }
     // Transparent pixels are black in the colour plane: the system XORs the colour plane onto
-    // the background where the mask is set, so any other colour would tint the taskbar.
+    // the background where the mask is set, so any other colour would tint the taskbar. The
+    // alpha byte repeats the mask (opaque 0xFF, transparent 0): the picture looks the same, and
+    // a tray that loses mask rows (Wine sends only width × height bits of a mask whose rows are
+    // padded) still draws it right.
     std::vector<std::uint32_t> colour(static_cast<std::size_t>(w) * h);
     const int maskStride = ((w + 15) / 16) * 2;  // monochrome rows are WORD-aligned
     std::vector<std::uint8_t> mask(static_cast<std::size_t>(maskStride) * h, 0);
@@ -82,7 +85,7 @@ UniqueIcon BitmapToIcon(const PixelBuffer& picture) {
                     static_cast<std::uint8_t>(0x80u >> (x % 8));
             } else {
                 colour[static_cast<std::size_t>(y) * w + x] =
-                    SwapRedBlue(static_cast<std::uint32_t>(c));
+                    0xFF000000u | SwapRedBlue(static_cast<std::uint32_t>(c));
             }
         }
     }
