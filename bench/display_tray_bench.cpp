@@ -104,10 +104,11 @@ int wmain() {
     MemorySnapshot sample;
 
     // Two prebuilt icons, so that every bare update really changes the picture.
+    std::wstring lastDrawText;
     std::vector<UniqueIcon> prebuilt;
     for (std::uint32_t load : {45u, 46u}) {
         sample.MemoryLoad = load;
-        painter.DrawPreview(options, sample, false);
+        painter.DrawPreview(options, sample, lastDrawText, false);
         prebuilt.push_back(painter.MakeIcon());
     }
     Tray tray(window, prebuilt[0].get());
@@ -118,7 +119,7 @@ int wmain() {
     std::uint32_t load = 0;
     auto redraw = [&] {
         sample.MemoryLoad = (load++ % 100) + 1;
-        painter.DrawPreview(options, sample, true);
+        painter.DrawPreview(options, sample, lastDrawText, true);
         const UniqueIcon icon = painter.MakeIcon();
         tray.Modify(icon.get());
     };

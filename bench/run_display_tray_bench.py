@@ -23,8 +23,8 @@ def main():
                                       keep=False)
     for dpi in (96, 120):
         with orvane_e2e.Session(harness_args, f"bench-display-{dpi}", dpi=dpi) as s:
-            r = s.wine(a.bench, timeout=600)
-            figures = json.loads(r.stdout.decode().strip().splitlines()[-1])
+            _, out = s.wine(a.bench, timeout=600)
+            figures = json.loads(out.decode().strip().splitlines()[-1])
             print(json.dumps(figures))
             print(f"{dpi} DPI: redraw tick {figures['redraw_tick_us']:.0f} us = "
                   f"{figures['ratio']:.2f} x bare NIM_MODIFY ({figures['nim_modify_us']:.0f} us); "

@@ -55,7 +55,7 @@ TEST(FontDigits, SmoothsOutlineFonts) {
     EXPECT_GT(InkOf(picture).shades.size(), 2u);
 }
 
-TEST(TrayIconPainter, RedrawsOnlyOnNewTextOrAfterInit) {
+TEST(TrayIconPainter, RedrawsOnlyOnNewText) {
     TrayIconPainter painter;
     painter.InitVisualSettings(nullptr);
     EXPECT_EQ(painter.IconBitmap().Width(), painter.IconSize());
@@ -63,12 +63,14 @@ TEST(TrayIconPainter, RedrawsOnlyOnNewTextOrAfterInit) {
     o.ShowPercentage = true;
     MemorySnapshot s;
     s.MemoryLoad = 45;
-    EXPECT_TRUE(painter.DrawPreview(o, s, false));
-    EXPECT_FALSE(painter.DrawPreview(o, s, true));
-    painter.InitVisualSettings(nullptr);
-    EXPECT_TRUE(painter.DrawPreview(o, s, true));
+    std::wstring last;
+    EXPECT_TRUE(painter.DrawPreview(o, s, last, false));
+    EXPECT_EQ(last, L"45%");
+    EXPECT_FALSE(painter.DrawPreview(o, s, last, true));
+    last.clear();
+    EXPECT_TRUE(painter.DrawPreview(o, s, last, true));
     s.MemoryLoad = 46;
-    EXPECT_TRUE(painter.DrawPreview(o, s, true));
+    EXPECT_TRUE(painter.DrawPreview(o, s, last, true));
     EXPECT_TRUE(painter.MakeIcon());
 }
 

@@ -64,6 +64,11 @@ TColor ColorToRgb(TColor c) {
     return c;
 }
 
+void SetFontColor(TOrvaneOptions& o) {
+    o.Font.Color =
+        o.FontColor != kAutomaticColor ? o.FontColor : GetFontColor(o, true, IsDarkTheme(true));
+}
+
 IconColors CurrentIconColors(const TOrvaneOptions& o) {
     IconColors c = ResolveIconColors(o, IsDarkTheme(true));
     for (TColor* role : {&c.Font, &c.Background, &c.BarBackground, &c.Green, &c.Yellow, &c.Red}) {

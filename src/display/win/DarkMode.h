@@ -17,6 +17,9 @@ bool IsDarkTheme(bool System);
 // A colour value with a system colour (0xFF0000nn) replaced by its current RGB.
 TColor ColorToRgb(TColor c);
 
+// Gives the settings font the digit colour: `FontColor`, or its automatic value.
+void SetFontColor(TOrvaneOptions& o);
+
 // The icon roles of the current settings and taskbar appearance, as concrete colours.
 IconColors CurrentIconColors(const TOrvaneOptions& o);
 

@@ -28,13 +28,12 @@ void TrayIconPainter::InitVisualSettings(HWND mainWindow) {
     const int dpi = TrayDpi(mainWindow);
     SetMetrics(dpi, SmallIconSizeForDpi(dpi));
     separators_ = UserNumberSeparators();
-    LastDrawText.clear();
 }
 
 bool TrayIconPainter::DrawPreview(const TOrvaneOptions& o, const MemorySnapshot& s,
-                                  bool haveSummary) {
+                                  std::wstring& lastDrawText, bool haveSummary) {
     const IconText text = MakeIconText(o, s, separators_, dpi_);
-    if (!TakeRedraw(LastDrawText, text.Drawn, haveSummary)) {
+    if (!TakeRedraw(lastDrawText, text.Drawn, haveSummary)) {
         return false;
     }
     const IconColors colours = CurrentIconColors(o);

@@ -13,18 +13,19 @@
 
 namespace orvane::win {
 
-// The tray icon's picture: the icon size, the strips and the last drawn text. One DPI, that
-// of the monitor that shows the notification area, decides both the icon size and the strip.
+// The tray icon's picture with its size and strips. One DPI, that of the monitor that shows the
+// notification area, decides both the icon size and the strip.
 class TrayIconPainter {
   public:
     TrayIconPainter();
 
-    // Re-reads DPI, icon size and number separators and forces the next redraw.
+    // Re-reads DPI, icon size and number separators.
     void InitVisualSettings(HWND mainWindow);
 
-    // Draws the picture when its text changed, or when `haveSummary` is false (no memory
-    // summary kept yet). Returns true exactly when it drew.
-    bool DrawPreview(const TOrvaneOptions& o, const MemorySnapshot& s, bool haveSummary);
+    // Draws the picture when its text differs from `lastDrawText` (then remembered there), or
+    // when `haveSummary` is false (no memory summary kept yet). True exactly when it drew.
+    bool DrawPreview(const TOrvaneOptions& o, const MemorySnapshot& s, std::wstring& lastDrawText,
+                     bool haveSummary);
 
     // The picture as an icon for the tray; the caller owns it.
     UniqueIcon MakeIcon() const;
@@ -32,9 +33,6 @@ class TrayIconPainter {
     int IconSize() const { return iconSize_; }
     int Dpi() const { return dpi_; }
     const PixelBuffer& IconBitmap() const { return iconBitmap_; }
-
-    // The text of the last redraw; empty forces the next call to draw.
-    std::wstring LastDrawText;
 
   private:
     void SetMetrics(int dpi, int iconSize);
