@@ -7,7 +7,9 @@ WM_QUERYENDSESSION = 0x11
 def tray_shows_icon(session):
     pixels = session.tray_icon()
     colours = {p for row in pixels for p in row}
-    return len(colours) > 2  # a picture, not the bare taskbar
+    # The bare taskbar is one colour. The drawn icon may add only one more: white digits and
+    # bar (automatic colours, dark) and the grey full bar on Wine's white taskbar.
+    return len(colours) > 1
 
 
 def test_starts_hidden_with_tray_icon_and_single_instance(args):
