@@ -11,8 +11,11 @@
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
+#include "common/win/PlaceWindow.h"
 #include "common/win/UserLocale.h"
 #include "display/win/DarkMode.h"
+#include "dialogs/core/MsgBox.h"
+#include "dialogs/win/MessageDialogs.h"
 #include "monitor/core/MemoryInfo.h"
 #include "monitor/core/TimerIntervals.h"
 #include "settings/core/DefaultMenuItem.h"
@@ -22,6 +25,11 @@
 namespace orvane::win {
 
 namespace {
+
+constexpr wchar_t kTaskbarHelpUrl[] =
+    L"https://support.microsoft.com/en-us/windows/"
+    L"customize-the-taskbar-notification-area-e159e8d2-9ac5-b2bd-61c5-bb63c1d437c3";
+constexpr wchar_t kDonateUrl[] = L"https://www.velmoria.com/orvane/donate";
 
 constexpr UINT_PTR kSamplingTimer = 1;
 constexpr UINT_PTR kDefragTimer = 2;
@@ -101,8 +109,7 @@ bool TFrmOrvaneMain::FormCreate() {
     ::GetVersionExW(&vi);
     if (!IsSupportedWindows(vi.dwPlatformId == VER_PLATFORM_WIN32_NT, vi.dwMajorVersion,
                             vi.dwMinorVersion)) {
-        ::MessageBoxW(nullptr, L"该程序需要 Windows 7/8/10/11 或更高版本", L"Orvane",
-                      MB_OK | MB_ICONINFORMATION);
+        NewMsgBox().Text(L"该程序需要 Windows 7/8/10/11 或更高版本").Info().OK().Execute();
         ::PostMessageW(Handle(), WM_QUIT, 0, 0);
     }
     // 2.–7. Drawing surfaces, sizes and the per-run state.
@@ -256,7 +263,13 @@ void TFrmOrvaneMain::InitDefaultMenu() {
     ::SetMenuDefaultItem(trayMenu_.get(), item, FALSE);
 }
 
-void TFrmOrvaneMain::UpdateShortCut() {}
+void TFrmOrvaneMain::UpdateShortCut() {
+    HotKeyManager1.ClearHotKeys();
+    // 0 means no hotkey: nothing is registered for it.
+    if (MemOptions.RefreshHotkey != 0) {
+        HotKeyManager1.AddHotKey(static_cast<std::uint32_t>(MemOptions.RefreshHotkey));
+    }
+}
 
 MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
     if (services_.ReadMemory) {
@@ -291,7 +304,29 @@ void TFrmOrvaneMain::AppLoaded() {
     ShowWelcomeScreen();
 }
 
-void TFrmOrvaneMain::ShowWelcomeScreen() {}
+void TFrmOrvaneMain::ShowWelcomeScreen() {
+    // Links open in the browser, without an owner window.
+    const TLinkHandler openLink = [](const std::wstring& url) {
+        ::ShellExecuteW(nullptr, L"Open", url.c_str(), L"", L"", SW_SHOW);
+    };
+    bool dontShowAgain = false;
+    NewMsgBox(L"始终保持 Orvane 可见!")
+        .Text(
+            L"Windows 系统会自动隐藏新的托盘图标, 如果您希望内存值显示始终可见, "
+            L"请点击箭头以显示溢出部分, 将您想要的图标拖动到任务栏右侧的通知区域.")
+        .Text(std::wstring(L"<a href=\"") + kTaskbarHelpUrl + L"\">更多信息</a>")
+        .CustomIcon(appIcon_.get())
+        .Hypertext(openLink)
+        .Verification(L"不再显示此屏幕", &dontShowAgain)
+        .Footer(std::wstring(L"Orvane 是免费软件, 如果您觉得它有用, 请考虑 <a href=\"") +
+                    kDonateUrl + L"\">捐赠</a> 帮助软件持续开发.",
+                kIconInformation)
+        .Execute();
+    MemOptions.ShowWelcomeWindow = !dontShowAgain;
+    if (dontShowAgain) {
+        SaveOptions();
+    }
+}
 
 void TFrmOrvaneMain::ShowRunningCopyBalloon() {
     tray_.ShowBalloon(L"Orvane 正在运行",
@@ -307,6 +342,7 @@ void TFrmOrvaneMain::About1Click() {
 }
 
 void TFrmOrvaneMain::FormShow() {
+    PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
 }
 

@@ -11,6 +11,7 @@
 #include "common/win/Window.h"
 #include "display/win/MenuBackground.h"
 #include "display/win/TrayIconPainter.h"
+#include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
 #include "settings/win/DataPaths.h"
@@ -95,6 +96,7 @@ class TFrmOrvaneMain : public Window {
 
     MainServices services_;
     TrayIcon tray_;
+    THotKeyManager HotKeyManager1;
     UniqueMenu trayMenu_;
     UniqueIcon appIcon_;
     UniqueIcon appIconSmall_;
