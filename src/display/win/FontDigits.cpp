@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cwchar>
-
 #include "common/win/Handles.h"
 #include "display/core/IconPicture.h"
 #include "display/win/IconBitmap.h"
@@ -24,7 +22,7 @@ LOGFONTW IconLogFont(const TFontSpec& font, int dpi) {
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = ANTIALIASED_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    std::wcsncpy(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE - 1);
+    font.Name.copy(lf.lfFaceName, LF_FACESIZE - 1);  // the rest stays zero
     return lf;
 }
 
