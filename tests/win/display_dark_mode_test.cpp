@@ -79,6 +79,9 @@ TEST_F(DarkModeTest, RolesFollowTheThemeValues) {
         Put(L"AppsUseLightTheme", c.apps);
         EXPECT_EQ(IsDarkTheme(true), c.darkTaskbar);
         EXPECT_EQ(IsDarkTheme(false), c.darkApps);
+        EXPECT_EQ(MenuModeNow(o), c.darkApps ? 1 : 0);
+        EXPECT_EQ(ProcMenuHighlightNow(o, false, 0), c.darkApps ? 0x4D4D8B : 0xE7E7FB);
+        EXPECT_EQ(ProcMenuHighlightNow(o, true, 1), 0xE7E7FB);
         const IconColors colours = CurrentIconColors(o);
         EXPECT_EQ(colours.Font, c.darkTaskbar ? 0xFFFFFF : 0x000000);
         EXPECT_EQ(colours.Background, c.darkTaskbar ? 0x000000 : 0xFFFFFF);

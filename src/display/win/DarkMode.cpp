@@ -64,6 +64,16 @@ TColor ColorToRgb(TColor c) {
     return c;
 }
 
+int MenuModeNow(const TOrvaneOptions& o) {
+    return GetMenuModeColor(o, IsDarkTheme(false));
+}
+
+TColor ProcMenuHighlightNow(const TOrvaneOptions& o, bool DefaultsOnly, int nForceColorMode) {
+    // A forced mode needs no look at the theme.
+    const int mode = nForceColorMode > 0 ? kLightMenu : MenuModeNow(o);
+    return GetProcMenuHighlighColor(o, DefaultsOnly, nForceColorMode, mode);
+}
+
 void SetFontColor(TOrvaneOptions& o) {
     o.Font.Color =
         o.FontColor != kAutomaticColor ? o.FontColor : GetFontColor(o, true, IsDarkTheme(true));

@@ -17,6 +17,11 @@ bool IsDarkTheme(bool System);
 // A colour value with a system colour (0xFF0000nn) replaced by its current RGB.
 TColor ColorToRgb(TColor c);
 
+// The menu roles with the applications' appearance read now: 0 light, 1 dark; and the
+// heavy-process highlight (`nForceColorMode` 1 light, 2 dark, 0 the current mode).
+int MenuModeNow(const TOrvaneOptions& o);
+TColor ProcMenuHighlightNow(const TOrvaneOptions& o, bool DefaultsOnly, int nForceColorMode);
+
 // Gives the settings font the digit colour: `FontColor`, or its automatic value.
 void SetFontColor(TOrvaneOptions& o);
 

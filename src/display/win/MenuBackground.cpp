@@ -6,7 +6,7 @@
 namespace orvane::win {
 
 void MenuBackground::InitBgMenu(HMENU menu, const TOrvaneOptions& o) {
-    const TColor colour = ColorToRgb(MenuBackgroundColor(GetMenuModeColor(o, IsDarkTheme(false))));
+    const TColor colour = ColorToRgb(MenuBackgroundColor(MenuModeNow(o)));
     UniqueBrush brush(::CreateSolidBrush(static_cast<COLORREF>(colour)));
     if (!brush) {
         return;
