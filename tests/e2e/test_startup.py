@@ -11,7 +11,9 @@ WM_CLOSE = 0x10
 def tray_shows_icon(session):
     pixels = session.tray_icon()
     colours = {p for row in pixels for p in row}
-    return len(colours) > 2  # a picture, not the bare taskbar
+    # The bare taskbar is one colour. The drawn icon may add only one more: white digits and
+    # bar (automatic colours, dark) and the grey full bar on Wine's white taskbar.
+    return len(colours) > 1
 
 
 def open_from_tray_menu(s, key):

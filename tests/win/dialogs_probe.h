@@ -66,8 +66,9 @@ struct ProbedDialog {
 inline std::wstring WindowText(HWND w) {
     wchar_t buf[1024] = {};
     DWORD_PTR n = 0;
-    ::SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG,
-                          2000, &n);
+    // A generous timeout: the first paint of Chinese text may load fonts for seconds.
+    ::SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf), SMTO_NORMAL, 15000,
+                          &n);
     return buf;
 }
 
@@ -125,6 +126,9 @@ class DialogProbe {
               const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
               while (std::chrono::steady_clock::now() < deadline) {
                   if (HWND dlg = FindOwnDialog()) {
+                      // Wait until the dialog's thread answers, then let it settle.
+                      DWORD_PTR ignored = 0;
+                      ::SendMessageTimeoutW(dlg, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &ignored);
                       std::this_thread::sleep_for(std::chrono::milliseconds(150));
                       dialog_ = ReadDialog(dlg);
                       found_ = true;

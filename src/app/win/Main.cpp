@@ -14,6 +14,7 @@
 #include "common/core/DpiScale.h"
 #include "common/win/PlaceWindow.h"
 #include "common/win/UserLocale.h"
+#include "display/win/DarkMode.h"
 #include "dialogs/core/MsgBox.h"
 #include "dialogs/win/MessageDialogs.h"
 #include "monitor/core/HighMemoryActions.h"
@@ -223,8 +224,7 @@ void TFrmOrvaneMain::SaveOptions() {
 }
 
 void TFrmOrvaneMain::InitSettings() {
-    LastDrawText.clear();
-    RunEventHandler([this] { TimerTimer(); });
+    InitVisualSettings();
     if (const auto interval = SamplingTimerInterval(MemOptions.RefreshRate)) {
         ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
     } else {
@@ -236,6 +236,17 @@ void TFrmOrvaneMain::InitSettings() {
     } else {
         ::KillTimer(Handle(), kDefragTimer);
     }
+}
+
+// New DPI, icon size, theme or locale: renews the menu background and the icon's size and
+// colours, and draws the icon again at once.
+void TFrmOrvaneMain::InitVisualSettings() {
+    menuBackground_.InitBgMenu(trayMenu_.get(), MemOptions);
+    painter_.InitVisualSettings(Handle());
+    IconSize = painter_.IconSize();
+    SetFontColor(MemOptions);
+    LastDrawText.clear();
+    RunEventHandler([this] { TimerTimer(); });
 }
 
 void TFrmOrvaneMain::InitDefaultMenu() {
@@ -278,13 +289,13 @@ MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
 void TFrmOrvaneMain::TimerTimer() {
     const MemorySnapshot tms = TakeSnapshot();
     DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
-    const std::wstring text = std::to_wstring(tms.MemoryLoad);
-    if (text == LastDrawText && !MemoryInfoText.empty()) {
+    if (!painter_.DrawPreview(MemOptions, tms, LastDrawText, !MemoryInfoText.empty())) {
         return;
     }
-    LastDrawText = text;
     MemoryInfoText = orvane::MemoryInfoText(tms, MemOptions, separators_);
-    tray_.SetIcon(appIconSmall_.get());
+    UniqueIcon picture = painter_.MakeIcon();
+    tray_.SetIcon(picture.get());
+    trayPicture_ = std::move(picture);  // the old picture goes once the tray has the new one
     HighMemory.Check(tms.MemoryLoad, MemOptions, services_.TickCount(),
                      [&] { RunHighMemoryStep(tms); });
 }
@@ -468,6 +479,12 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_QUERYENDSESSION:
             return FormCloseQuery() ? TRUE : FALSE;
+        case WM_SETTINGCHANGE:
+        case WM_DPICHANGED: {
+            const LRESULT result = Window::HandleMessage(msg, wp, lp);
+            InitVisualSettings();
+            return result;
+        }
         default:
             break;
     }

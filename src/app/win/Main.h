@@ -9,6 +9,8 @@
 #include "app/win/TrayIcon.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
+#include "display/win/MenuBackground.h"
+#include "display/win/TrayIconPainter.h"
 #include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
@@ -79,6 +81,7 @@ class TFrmOrvaneMain : public Window {
     void LoadOptions();
     void SaveOptions();
     void InitSettings();
+    void InitVisualSettings();
     void InitDefaultMenu();
     void UpdateShortCut();
     void ShowRunningCopyBalloon();
@@ -103,6 +106,8 @@ class TFrmOrvaneMain : public Window {
     UniqueIcon appIcon_;
     UniqueIcon appIconSmall_;
     UniqueIcon trayPicture_;
+    TrayIconPainter painter_;
+    MenuBackground menuBackground_;
     UniqueIcon genericAppIcon_;
     UniqueIcon taskManagerIcon_;
     UniqueFont uiFont_;

@@ -1,0 +1,131 @@
+#include "display/win/IconBitmap.h"
+
+#include <vector>
+
+#include "display/core/IconPicture.h"
+
+namespace orvane::win {
+
+namespace {
+
+// 0x00BBGGRR ⇄ the DIB's 0x00RRGGBB.
+std::uint32_t SwapRedBlue(std::uint32_t c) {
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+BITMAPINFO TopDown32(int width, int height) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
+}
+
+}  // namespace
+
+DibCanvas::DibCanvas(const PixelBuffer& picture)
+    : dc_(::CreateCompatibleDC(nullptr)), width_(picture.Width()), height_(picture.Height()) {
+    const BITMAPINFO bi = TopDown32(width_, height_);
+    void* bits = nullptr;
+    bitmap_.reset(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dc_ || !bitmap_ || !bits) {
+        return;
+    }
+    bits_ = static_cast<std::uint32_t*>(bits);
+    const auto& pixels = picture.Pixels();
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        bits_[i] = SwapRedBlue(static_cast<std::uint32_t>(pixels[i]));
+    }
+    previous_ = ::SelectObject(dc_.get(), bitmap_.get());
+}
+
+DibCanvas::~DibCanvas() {
+    if (previous_) {
+        ::SelectObject(dc_.get(), previous_);
+    }
+}
+
+void DibCanvas::CopyTo(PixelBuffer& picture) const {
+    if (!bits_) {
+        return;
+    }
+    ::GdiFlush();
+    picture.Resize(width_, height_);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            // GDI may leave bits in the unused alpha byte; only the colour counts.
+            const std::uint32_t c = bits_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu;
+            picture.SetPixel(x, y, static_cast<TColor>(SwapRedBlue(c)));
+        }
+    }
+}
+
+UniqueIcon BitmapToIcon(const PixelBuffer& picture) {
+    const int w = picture.Width();
+    const int h = picture.Height();
+    if (w <= 0 || h <= 0) {
+        return UniqueIcon();
+    }
+    // Transparent pixels are black in the colour plane: the system XORs the colour plane onto
+    // the background where the mask is set, so any other colour would tint the taskbar. The
+    // alpha byte repeats the mask (opaque 0xFF, transparent 0): the picture looks the same, and
+    // a tray that loses mask rows (Wine sends only width × height bits of a mask whose rows are
+    // padded) still draws it right.
+    std::vector<std::uint32_t> colour(static_cast<std::size_t>(w) * h);
+    const int maskStride = ((w + 15) / 16) * 2;  // monochrome rows are WORD-aligned
+    std::vector<std::uint8_t> mask(static_cast<std::size_t>(maskStride) * h, 0);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const TColor c = picture.At(x, y);
+            if (c == kTransparentKey) {
+                mask[static_cast<std::size_t>(y) * maskStride + x / 8] |=
+                    static_cast<std::uint8_t>(0x80u >> (x % 8));
+            } else {
+                colour[static_cast<std::size_t>(y) * w + x] =
+                    0xFF000000u | SwapRedBlue(static_cast<std::uint32_t>(c));
+            }
+        }
+    }
+    const UniqueBitmap colourBitmap(::CreateBitmap(w, h, 1, 32, colour.data()));
+    const UniqueBitmap maskBitmap(::CreateBitmap(w, h, 1, 1, mask.data()));
+    if (!colourBitmap || !maskBitmap) {
+        return UniqueIcon();
+    }
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmMask = maskBitmap.get();
+    info.hbmColor = colourBitmap.get();
+    return UniqueIcon(::CreateIconIndirect(&info));
+}
+
+PixelBuffer ReadBitmapPixels(HBITMAP bitmap) {
+    BITMAP bm{};
+    if (!bitmap || ::GetObjectW(bitmap, sizeof(bm), &bm) == 0 || bm.bmWidth <= 0 ||
+        bm.bmHeight <= 0) {
+        return {};
+    }
+    BITMAPINFO bi = TopDown32(bm.bmWidth, bm.bmHeight);
+    std::vector<std::uint32_t> bits(static_cast<std::size_t>(bm.bmWidth) * bm.bmHeight);
+    const WindowDc screen(nullptr);
+    if (::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(bm.bmHeight), bits.data(), &bi,
+                    DIB_RGB_COLORS) == 0) {
+        return {};
+    }
+    PixelBuffer picture(bm.bmWidth, bm.bmHeight);
+    for (int y = 0; y < bm.bmHeight; ++y) {
+        for (int x = 0; x < bm.bmWidth; ++x) {
+            const std::uint32_t c = bits[static_cast<std::size_t>(y) * bm.bmWidth + x];
+            picture.SetPixel(x, y, static_cast<TColor>(SwapRedBlue(c & 0xFFFFFFu)));
+        }
+    }
+    return picture;
+}
+
+UniqueIcon BitmapToIcon(HBITMAP bitmap) {
+    return BitmapToIcon(ReadBitmapPixels(bitmap));
+}
+
+}  // namespace orvane::win

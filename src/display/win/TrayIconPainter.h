@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "common/core/LocaleFormat.h"
+#include "common/win/Handles.h"
+#include "display/core/DigitStrips.h"
+#include "display/core/PixelBuffer.h"
+#include "monitor/core/MemorySnapshot.h"
+#include "settings/core/Options.h"
+
+namespace orvane::win {
+
+// The tray icon's picture with its size and strips. One DPI, that of the monitor that shows the
+// notification area, decides both the icon size and the strip.
+class TrayIconPainter {
+  public:
+    TrayIconPainter();
+
+    // Re-reads DPI, icon size and number separators.
+    void InitVisualSettings(HWND mainWindow);
+
+    // Draws the picture when its text differs from `lastDrawText` (then remembered there), or
+    // when `haveSummary` is false (no memory summary kept yet). True exactly when it drew.
+    bool DrawPreview(const TOrvaneOptions& o, const MemorySnapshot& s, std::wstring& lastDrawText,
+                     bool haveSummary);
+
+    // The picture as an icon for the tray; the caller owns it.
+    UniqueIcon MakeIcon() const;
+
+    int IconSize() const { return iconSize_; }
+    int Dpi() const { return dpi_; }
+    const PixelBuffer& IconBitmap() const { return iconBitmap_; }
+
+  private:
+    void SetMetrics(int dpi, int iconSize);
+
+    int dpi_ = 96;
+    int iconSize_ = 16;
+    NumberSeparators separators_;
+    TDigitStrips strips_;
+    PixelBuffer iconBitmap_;
+    PixelBuffer glyphBitmap_;
+};
+
+// The DPI of the monitor that shows the notification area, or `fallback`'s when there is no
+// taskbar window.
+int TrayDpi(HWND fallback);
+
+}  // namespace orvane::win
