@@ -103,6 +103,9 @@ bool TFrmOrvaneMain::FormCreate() {
     tray_.Attach(Handle());
     CreateAboutControls();
     BuildTrayMenu();
+    HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
+        RunEventHandler([this] { HotKeyManager1HotKeyPressed(); });
+    };
 
     // 1. Operating-system test.
     OSVERSIONINFOW vi{};
@@ -236,6 +239,7 @@ void TFrmOrvaneMain::InitSettings() {
     } else {
         ::KillTimer(Handle(), kDefragTimer);
     }
+    RunEventHandler([this] { TimerDefragTimer(); });
 }
 
 // New DPI, icon size, theme or locale: renews the menu background and the icon's size and
@@ -320,6 +324,20 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
 void TFrmOrvaneMain::TrimAllWorkingSets() {
     if (services_.TrimAllWorkingSets) {
         services_.TrimAllWorkingSets();
+    }
+}
+
+void TFrmOrvaneMain::MemoryDefragmenter1Click() {
+    TrimAllWorkingSets();
+}
+
+void TFrmOrvaneMain::HotKeyManager1HotKeyPressed() {
+    TrimAllWorkingSets();
+}
+
+void TFrmOrvaneMain::TimerDefragTimer() {
+    if (MemOptions.DefragEveryActive) {
+        TrimAllWorkingSets();
     }
 }
 
@@ -435,6 +453,9 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
         case kCmdTaskManager:
             LaunchTaskManager1Click();
             break;
+        case kCmdDefragment:
+            MemoryDefragmenter1Click();
+            break;
         case kCmdShowLog:
             MneShowLogClick();
             break;
@@ -453,6 +474,8 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
 LRESULT TFrmOrvaneMain::OnTimer(WPARAM wp) {
     if (wp == kSamplingTimer) {
         TimerTimer();
+    } else if (wp == kDefragTimer) {
+        TimerDefragTimer();
     }
     return 0;
 }

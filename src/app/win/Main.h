@@ -53,6 +53,9 @@ class TFrmOrvaneMain : public Window {
     bool FormCloseQuery();
     void LaunchTaskManager1Click();
     void MneShowLogClick();
+    void MemoryDefragmenter1Click();
+    void HotKeyManager1HotKeyPressed();
+    void TimerDefragTimer();
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
@@ -67,6 +70,9 @@ class TFrmOrvaneMain : public Window {
     int MenuTextHeight = 0;
 
     TrayIcon& Tray() { return tray_; }
+
+    // All working sets, trimmed through the service; every trim starter comes here.
+    void TrimAllWorkingSets();
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -97,7 +103,6 @@ class TFrmOrvaneMain : public Window {
 
     MemorySnapshot TakeSnapshot() const;
     void RunHighMemoryStep(const MemorySnapshot& tms);
-    void TrimAllWorkingSets();
 
     MainServices services_;
     TrayIcon tray_;
