@@ -122,8 +122,8 @@ inline HWND FindOwnDialog() {
 class DialogProbe {
   public:
     explicit DialogProbe(std::function<void(const ProbedDialog&)> act)
-        : thread_([this, act = std::move(act)] {
-              const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+        : comctl_(LoadCommonControls()), thread_([this, act = std::move(act)] {
+              const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
               while (std::chrono::steady_clock::now() < deadline) {
                   if (HWND dlg = FindOwnDialog()) {
                       // Wait until the dialog's thread answers, then let it settle.
@@ -151,15 +151,33 @@ class DialogProbe {
     const ProbedDialog& dialog() const { return dialog_; }
 
   private:
+    // The common controls are loaded before the watcher thread starts, as the program loads
+    // them at start-up: Wine can stall a thread that starts while they are being loaded.
+    static bool LoadCommonControls() { return ::LoadLibraryW(L"comctl32.dll") != nullptr; }
+
+    [[maybe_unused]] bool comctl_;
     ProbedDialog dialog_;
     bool found_ = false;
     std::thread thread_;
 };
 
+// Presses a button as a click would, but without the mouse capture that BM_CLICK needs (which
+// a busy desktop can take away between press and release, losing the click): a check box or
+// radio button changes its state, then the dialog hears the click.
 inline void Click(const ProbedControl* c) {
-    if (c) {
-        ::SendMessageW(c->hwnd, BM_CLICK, 0, 0);
+    if (!c) {
+        return;
     }
+    const LONG kind = c->style & BS_TYPEMASK;
+    if (kind == BS_AUTOCHECKBOX) {
+        const LRESULT state = ::SendMessageW(c->hwnd, BM_GETCHECK, 0, 0);
+        ::SendMessageW(c->hwnd, BM_SETCHECK, state == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
+    } else if (kind == BS_AUTORADIOBUTTON) {
+        ::SendMessageW(c->hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    }
+    ::SendMessageW(::GetParent(c->hwnd), WM_COMMAND,
+                   MAKEWPARAM(static_cast<WORD>(c->id), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(c->hwnd));
 }
 inline void PressEscape(const ProbedDialog& d) {
     ::PostMessageW(d.hwnd, WM_COMMAND, IDCANCEL, 0);
