@@ -11,6 +11,8 @@ namespace orvane::win {
 namespace {
 
 constexpr UINT kTextFlags = DT_HIDEPREFIX | DT_TABSTOP | DT_EXPANDTABS;
+// DT_TABSTOP's tab length shares bits with DT_CALCRECT, so measuring goes without it.
+constexpr UINT kMeasureFlags = DT_CALCRECT | DT_HIDEPREFIX | DT_EXPANDTABS;
 constexpr COLORREF kDarkBackground = RGB(57, 63, 63);
 constexpr int kObmCheck = 32760;  // OBM_CHECK, declared only under OEMRESOURCE
 
@@ -35,7 +37,7 @@ void Line(HDC dc, const LineSegment& s, COLORREF color) {
 
 int TextWidth(HDC dc, const std::wstring& text) {
     RECT r{0, 0, 0, 0};
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | kTextFlags);
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, kMeasureFlags);
     return r.right - r.left;
 }
 
@@ -118,7 +120,7 @@ void MeasureMenuItem(HDC dc, const TMenuItemEx& item, const MenuPaintContext& ct
     }
     SelectObjectGuard select(dc, item.IsDefault ? ctx.boldFont : ctx.font);
     RECT aa{0, 0, 0, 0};
-    ::DrawTextW(dc, L"AA", 2, &aa, DT_CALCRECT | kTextFlags);
+    ::DrawTextW(dc, L"AA", 2, &aa, kMeasureFlags);
     textHeight = aa.bottom - aa.top;
     const MenuItemSize s =
         orvane::MeasureMenuItem(false, TextWidth(dc, item.Caption), textHeight, 0, ctx.dpi);
