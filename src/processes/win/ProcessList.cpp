@@ -66,6 +66,46 @@ bool ProcessAccount(DWORD processId, std::wstring& userName, std::wstring& domai
     return true;
 }
 
+namespace {
+
+constexpr DWORD kQueryLimitedInformation = 0x1000;
+
+// The memory figure from an open handle; 0 when the counters cannot be read. Unreadable
+// counters count as unknown, like a process that cannot be opened: one odd process must not
+// take the whole list (and the menu and trim with it) down.
+std::int64_t MemoryFigure(HANDLE process, bool bPageFile) {
+    const auto getInfo = Psapi().getProcessMemoryInfo;
+    if (!getInfo) {
+        return 0;
+    }
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    if (!getInfo(process, &counters, sizeof(counters))) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(bPageFile ? counters.PagefileUsage
+                                               : counters.WorkingSetSize);
+}
+
+// Path and memory figure of one process through a single limited-access handle; the image
+// name query needs no read access to the process's memory, which keeps a scan cheap.
+void ReadImageAndMemory(DWORD processId, bool bPageFile, ProcessRecord& rec) {
+    UniqueProcessHandle process(::OpenProcess(kQueryLimitedInformation, FALSE, processId));
+    if (!process) {
+        return;
+    }
+    rec.MemoryUsage = MemoryFigure(process.get(), bPageFile);
+    wchar_t path[MAX_PATH + 1] = {};
+    DWORD len = MAX_PATH;
+    if (::QueryFullProcessImageNameW(process.get(), 0, path, &len) && len > 0) {
+        rec.ExeName = path;
+    } else {
+        rec.ExeName = ProcessImagePath(processId);
+    }
+}
+
+}  // namespace
+
 void ProcessList::Refresh(bool bProcessPageFile, Accounts accounts) {
     Clear();
     UniqueKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
@@ -78,11 +118,10 @@ void ProcessList::Refresh(bool bProcessPageFile, Accounts accounts) {
          more = ::Process32NextW(snapshot.get(), &entry)) {
         ProcessRecord rec;
         rec.Name = entry.szExeFile;  // up to the first NUL
-        rec.ExeName = ProcessImagePath(entry.th32ProcessID);
+        ReadImageAndMemory(entry.th32ProcessID, bProcessPageFile, rec);
         if (accounts == Accounts::Read) {
             ProcessAccount(entry.th32ProcessID, rec.UserName, rec.Domain);
         }
-        rec.MemoryUsage = GetProcessMemoryUsage(entry.th32ProcessID, utByte, bProcessPageFile);
         rec.Usage = entry.cntUsage;
         rec.ProcessID = entry.th32ProcessID;
         rec.DefaultHeapID = static_cast<std::uint32_t>(entry.th32DefaultHeapID);
@@ -99,21 +138,11 @@ void ProcessList::Refresh(bool bProcessPageFile, Accounts accounts) {
 }
 
 std::int64_t ProcessList::GetProcessMemoryUsage(DWORD dwProcessID, int UnitType, bool bPageFile) {
-    constexpr DWORD kQueryLimitedInformation = 0x1000;
     UniqueProcessHandle process(::OpenProcess(kQueryLimitedInformation, FALSE, dwProcessID));
-    const auto getInfo = Psapi().getProcessMemoryInfo;
-    if (!process || !getInfo) {
+    if (!process) {
         return 0;
     }
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof(counters);
-    // Unreadable counters count as unknown, like a process that cannot be opened: one odd
-    // process must not take the whole list (and the menu and trim with it) down.
-    if (!getInfo(process.get(), &counters, sizeof(counters))) {
-        return 0;
-    }
-    const SIZE_T bytes = bPageFile ? counters.PagefileUsage : counters.WorkingSetSize;
-    return ConvertMemoryUnit(static_cast<std::int64_t>(bytes), UnitType);
+    return ConvertMemoryUnit(MemoryFigure(process.get(), bPageFile), UnitType);
 }
 
 UniqueIcon ProcessList::GetProcessIcon(int Index, bool bSmallIcon) const {
