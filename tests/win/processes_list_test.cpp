@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "processes_fixtures.h"
+
 #include <string>
 #include <vector>
 
@@ -9,13 +11,6 @@
 
 namespace orvane::win {
 namespace {
-
-std::wstring FixtureDir() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring dir(path);
-    return dir.substr(0, dir.find_last_of(L"\\/") + 1);
-}
 
 // Child programs started for a test and ended when it finishes.
 struct Children {

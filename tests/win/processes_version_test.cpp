@@ -2,19 +2,14 @@
 
 #include <windows.h>
 
+#include "processes_fixtures.h"
+
 #include <fstream>
 
 #include "processes/win/ExeFileInfo.h"
 
 namespace orvane::win {
 namespace {
-
-std::wstring FixtureDir() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring dir(path);
-    return dir.substr(0, dir.find_last_of(L"\\/") + 1);
-}
 
 TEST(ReadExeVersionData, FirstTranslationOnly) {
     const TEXEVersionData d =
