@@ -144,8 +144,9 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
         HICON small = nullptr;
         const UINT extracted =
             item.Path.empty() ? 0 : ::ExtractIconExW(item.Path.c_str(), 0, &large, &small, 1);
-        UniqueIcon largeOwner(large);
-        UniqueIcon smallOwner(small);
+        // With nothing extracted the handles are not written, so nothing is owned either.
+        UniqueIcon largeOwner(extracted > 0 ? large : nullptr);
+        UniqueIcon smallOwner(extracted > 0 ? small : nullptr);
         if (extracted == 2 && smallOwner) {
             item.hIcon = std::move(smallOwner);
         } else {
