@@ -144,7 +144,7 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
         HICON small = nullptr;
         const UINT extracted =
             item.Path.empty() ? 0 : ::ExtractIconExW(item.Path.c_str(), 0, &large, &small, 1);
-        // With nothing extracted the handles are not written, so nothing is owned either.
+        // With nothing extracted the handles hold no icons (Wine may leave junk in them).
         UniqueIcon largeOwner(extracted > 0 ? large : nullptr);
         UniqueIcon smallOwner(extracted > 0 ? small : nullptr);
         if (extracted == 2 && smallOwner) {
