@@ -1,0 +1,99 @@
+"""The tray menu of the real program: process lines, memory lines, fixed items with glyphs, in a
+light and a dark menu; a second opening; exit from the menu."""
+import os
+import shutil
+import subprocess
+
+from orvane_e2e import Session, run_tests, wait_until
+
+TRAY_POINT = ("1014", "758")
+LIGHT_HIGHLIGHT = (251, 231, 231)
+DARK_HIGHLIGHT = (139, 77, 77)
+DARK_BACKGROUND = (57, 63, 63)
+
+
+def settings(menu_mode):
+    # Every process above 1 MB is highlighted, so each process line shows the highlight colour.
+    return ("[General]\nShowWelcomeWindow=0\nHighlightProcessAbove=1\nDoubleClickAction=0\n"
+            f"[Colors]\nMenuColorMode={menu_mode}\n")
+
+
+def menu_window(s):
+    """(x, y, width, height) of the visible popup menu, or None."""
+    for wid in s.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
+        out = s.xdotool("getwindowgeometry", "--shell", wid)
+        geo = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        w, h = int(geo.get("WIDTH", 0)), int(geo.get("HEIGHT", 0))
+        if w > 100 and h > 100:
+            return int(geo["X"]), int(geo["Y"]), w, h
+    return None
+
+
+def open_menu(s):
+    s.xdotool("mousemove", *TRAY_POINT, "click", "3")
+    return wait_until("the tray menu", lambda: menu_window(s))
+
+
+def tray_icon_drawn(s):
+    return len({p for row in s.tray_icon() for p in row}) > 2
+
+
+def start_with_notepad(s, menu_mode):
+    s.install(settings=settings(menu_mode))
+    # A program with an icon of its own, so that a process line shows a real icon.
+    s.procs.append(subprocess.Popen(["wine", "notepad"], env=s.env(), stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL))
+    s.start()
+    s.wait_main_window()
+    wait_until("the tray icon", lambda: tray_icon_drawn(s))
+
+
+def snapshot_menu(s, name):
+    """Screenshot with the mouse out of the way; a copy stays in the work folder for people."""
+    s.xdotool("mousemove", "5", "5")
+    png = s.screenshot(os.path.join(s.root, f"{name}.png"))
+    shutil.copy(png, os.path.join(s.args.work, f"processes_{name}.png"))
+    return png
+
+
+def colours_in(s, png, box):
+    x, y, w, h = box
+    return {p for row in s.pixels(png, x, y, w, h) for p in row}
+
+
+def check_menu(s, name, highlight, background=None):
+    box = open_menu(s)
+    png = snapshot_menu(s, name)
+    colours = colours_in(s, png, box)
+    assert highlight in colours, f"{name}: no highlighted process line"
+    if background:
+        assert background in colours, f"{name}: no dark item background"
+    # The exit item at the bottom carries its glyph in the text colour at the left.
+    x, y, w, h = box
+    glyph_cell = colours_in(s, png, (x + 4, y + h - 26, 22, 22))
+    assert len(glyph_cell) > 2, f"{name}: no glyph beside the exit item"
+    # A click elsewhere closes the menu; the next opening has the same items, not twice as many.
+    s.xdotool("mousemove", "300", "300", "click", "1")
+    wait_until("the menu to close", lambda: menu_window(s) is None)
+    again = open_menu(s)
+    assert again[2:] == box[2:], f"{name}: second opening is {again} after {box}"
+    return again
+
+
+def test_light_menu_and_exit(args):
+    with Session(args, "processes-menu-light") as s:
+        start_with_notepad(s, 0)
+        x, y, w, h = check_menu(s, "menu_light", LIGHT_HIGHLIGHT)
+        # "退出(&E)" is the last item: a click on it ends the program.
+        s.xdotool("mousemove", str(x + 40), str(y + h - 14), "click", "1")
+        wait_until("the program to end", lambda: not s.orvane_running(), timeout=20)
+
+
+def test_dark_menu(args):
+    with Session(args, "processes-menu-dark") as s:
+        start_with_notepad(s, 1)
+        check_menu(s, "menu_dark", DARK_HIGHLIGHT, DARK_BACKGROUND)
+
+
+if __name__ == "__main__":
+    run_tests([test_light_menu_and_exit, test_dark_menu])
