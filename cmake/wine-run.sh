@@ -1,11 +1,42 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine for CTest. One prefix and one long-lived
-# wineserver are shared by all calls, so a test costs tenths of a second, not seconds.
+# Runs a Windows test program under Wine for CTest. All calls of one build share one prefix
+# (inside the build folder), one long-lived wineserver and, when no DISPLAY is set, one Xvfb,
+# so a test costs tenths of a second. scripts/stop-wine-tests.sh ends them.
 set -euo pipefail
-export WINEPREFIX="${ORVANE_WINE_PREFIX:-${TMPDIR:-/tmp}/orvane-wine-tests}"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+build_dir="$(dirname "$(readlink -f "$1")")"
+while [ "$build_dir" != / ] && [ ! -f "$build_dir/CMakeCache.txt" ]; do
+    build_dir="$(dirname "$build_dir")"
+done
+[ "$build_dir" != / ] || build_dir="${TMPDIR:-/tmp}"
+
+export WINEPREFIX="${ORVANE_WINE_PREFIX:-$build_dir/wine-prefix}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL="${ORVANE_WINE_LOCALE:-zh_CN.UTF-8}"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$here/../tests/e2e/make-prefix.sh" "$WINEPREFIX" >/dev/null
-wineserver -p30
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec 8>"$build_dir/xvfb.lock"
+    flock 8
+    if [ -f "$build_dir/xvfb.display" ] && kill -0 "$(cat "$build_dir/xvfb.pid" 2>/dev/null)" 2>/dev/null; then
+        DISPLAY="$(cat "$build_dir/xvfb.display")"
+    else
+        for n in $(seq 60 99); do
+            [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+        done
+        setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        echo $! >"$build_dir/xvfb.pid"
+        echo ":$n" >"$build_dir/xvfb.display"
+        for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+        DISPLAY=":$n"
+    fi
+    flock -u 8
+    export DISPLAY
+fi
+
+# The server and the desktop process must not inherit CTest's output pipes, or every test
+# would wait for them to end.
+wineserver -p30 </dev/null >/dev/null 2>&1 || true  # fails harmlessly when one runs
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 exec wine "$@"

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/win/TrayIcon.h"
+#include "common/win/Handles.h"
+#include "common/win/Window.h"
+#include "monitor/core/MemorySnapshot.h"
+#include "settings/core/Options.h"
+
+namespace orvane::win {
+
+// Outside influences the main form works with; the program uses the real ones, tests may
+// replace them.
+struct MainServices {
+    std::function<std::uint32_t()> TickCount = [] { return static_cast<std::uint32_t>(::GetTickCount()); };
+    std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
+};
+
+// The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
+// and home of the program's event handlers.
+class TFrmOrvaneMain : public Window {
+public:
+    static constexpr const wchar_t* kClassName = L"TFrmOrvaneMain";
+    static constexpr UINT WM_APPLOADED = WM_USER + 42;
+    static constexpr UINT WM_RUNNINGCOPY = WM_USER + 45;
+
+    explicit TFrmOrvaneMain(MainServices services = {});
+    ~TFrmOrvaneMain() override;
+
+    // Creates the hidden form and runs the start-up sequence; false when no window could be made.
+    bool FormCreate();
+
+    // Event handlers, public so the message handlers and tests can reach them.
+    void TimerTimer();
+    void AppLoaded();
+    void About1Click();
+    void Button1Click();
+    void Close1Click();
+    bool FormCloseQuery();
+    void LaunchTaskManager1Click();
+
+    TOrvaneOptions MemOptions;
+    std::wstring IniFileName;
+    bool IsLocalSettings = false;
+    int IconSize = 16;
+    std::int32_t LastMemPerc = 0;
+    std::uint32_t NextAlarmTick = 0;
+    std::wstring LastDrawText;
+    std::wstring MemoryInfoText;
+    std::uint64_t DisplayedTotal = 0;
+    bool IsVista = false;
+    int MenuTextHeight = 0;
+
+    TrayIcon& Tray() { return tray_; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    // Start-up pieces.
+    void CreateAboutControls();
+    void LoadMenuIcons();
+    void BuildTrayMenu();
+    void SetVersionLabel();
+    std::wstring GetIniFile();
+    void LoadOptions();
+    void SaveOptions();
+    void InitSettings();
+    void InitDefaultMenu();
+    void UpdateShortCut();
+    void ShowRunningCopyBalloon();
+    void ShowWelcomeScreen();
+    void FormShow();
+    void FormDestroy();
+
+    // Message handlers.
+    LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
+    LRESULT OnCommand(WPARAM wp, LPARAM lp);
+    LRESULT OnTimer(WPARAM wp);
+    void ShowTrayMenu(int x, int y);
+
+    MemorySnapshot TakeSnapshot() const;
+
+    MainServices services_;
+    TrayIcon tray_;
+    UniqueMenu trayMenu_;
+    UniqueIcon appIcon_;
+    UniqueIcon appIconSmall_;
+    UniqueIcon trayPicture_;
+    UniqueIcon genericAppIcon_;
+    UniqueIcon taskManagerIcon_;
+    UniqueFont uiFont_;
+    HWND versionLabel_ = nullptr;
+    HWND downloadLabel_ = nullptr;
+    UINT taskbarCreatedMsg_ = 0;
+    bool aboutControlsMade_ = false;
+};
+
+}  // namespace orvane::win

@@ -1,0 +1,314 @@
+"""Harness for the end-to-end tests: the real Orvane.exe in a fresh Wine prefix on its own
+virtual X display, observed from outside (windows, files, screenshots).
+
+Every wait has a deadline; every process started here is ended in `close()`.
+"""
+import argparse
+import fcntl
+import getpass
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+TRAY_ICON_96 = (1006, 750)  # top-left of the first tray icon on a 1024x768 desktop at 96 DPI
+
+
+def parse_args():
+    p = argparse.ArgumentParser()
+    p.add_argument("--exe", required=True)
+    p.add_argument("--probe", required=True)
+    p.add_argument("--work", required=True)
+    p.add_argument("--source", required=True)
+    p.add_argument("--keep", action="store_true", help="keep the prefix for inspection")
+    return p.parse_args()
+
+
+def wait_until(what, predicate, timeout=20.0, interval=0.2):
+    """Polls `predicate` until it returns a true value; fails the test at the deadline."""
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() >= end:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+def reg_file(entries):
+    """A .reg file body (UTF-16LE with BOM) from {key: {name: value}}; int values are DWORDs,
+    None deletes the value."""
+    lines = ["Windows Registry Editor Version 5.00", ""]
+    for key, values in entries.items():
+        lines.append(f"[{key}]")
+        for name, value in values.items():
+            if value is None:
+                lines.append(f'"{name}"=-')
+            elif isinstance(value, int):
+                lines.append(f'"{name}"=dword:{value:08x}')
+            else:
+                escaped = value.replace("\\", "\\\\").replace('"', '\\"')
+                lines.append(f'"{name}"="{escaped}"')
+        lines.append("")
+    return b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le")
+
+
+class Session:
+    """One Wine prefix + one Xvfb display for one test."""
+
+    def __init__(self, args, name, dpi=96, registry=None, locale="zh_CN.UTF-8"):
+        self.args = args
+        self.name = name
+        self.dpi = dpi
+        self.registry = registry or {}
+        self.locale = locale
+        self.root = os.path.join(args.work, name)
+        self.prefix = os.path.join(self.root, "prefix")
+        self.xvfb = None
+        self.display = None
+        self.procs = []
+
+    # --- set-up and tear-down -------------------------------------------------------------
+    def __enter__(self):
+        try:
+            self._make_prefix()
+            self._start_display()
+            # One persistent server with no pipes of ours: a server started by a wine call whose
+            # output we capture would keep that pipe open and stall the call.
+            subprocess.run(["wineserver", "-p"], env=self.env(), stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, check=True, timeout=30)
+            regs = {r"HKEY_CURRENT_USER\Control Panel\Desktop": {"LogPixels": self.dpi}}
+            for key, values in self.registry.items():
+                regs.setdefault(key, {}).update(values)
+            self.import_registry(regs)
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def _make_prefix(self):
+        template = os.path.join(self.args.work, "template")
+        subprocess.run([os.path.join(self.args.source, "tests/e2e/make-prefix.sh"), template],
+                       check=True, stdout=subprocess.DEVNULL, env=self._base_env())
+        shutil.rmtree(self.root, ignore_errors=True)
+        os.makedirs(self.root)
+        subprocess.run(["cp", "-a", template, self.prefix], check=True)
+
+    def _start_display(self):
+        # The first free display number from 110 up; the lock file is taken by Xvfb itself.
+        lock = open(os.path.join(tempfile.gettempdir(), "orvane-e2e-display.lock"), "w")
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        try:
+            for n in range(110, 200):
+                if os.path.exists(f"/tmp/.X{n}-lock") or os.path.exists(f"/tmp/.X11-unix/X{n}"):
+                    continue
+                self.xvfb = subprocess.Popen(
+                    ["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                self.display = f":{n}"
+                wait_until("Xvfb", lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"), timeout=10,
+                           interval=0.05)
+                return
+        finally:
+            fcntl.flock(lock, fcntl.LOCK_UN)
+            lock.close()
+        raise AssertionError("no free X display")
+
+    def close(self):
+        if os.path.isdir(self.prefix):
+            subprocess.run(["wineserver", "-k"], env=self.env(), stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=30)
+        for p in self.procs:
+            if p.poll() is None:
+                p.kill()
+            p.wait(timeout=10)
+        if self.xvfb and self.xvfb.poll() is None:
+            self.xvfb.send_signal(signal.SIGTERM)
+            try:
+                self.xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+        if not self.args.keep:
+            shutil.rmtree(self.root, ignore_errors=True)
+
+    # --- environment ----------------------------------------------------------------------
+    def _base_env(self):
+        env = dict(os.environ)
+        env.update(WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL=self.locale)
+        env.pop("DISPLAY", None)
+        return env
+
+    def env(self):
+        env = self._base_env()
+        env["WINEPREFIX"] = self.prefix
+        if self.display:
+            env["DISPLAY"] = self.display
+        return env
+
+    def import_registry(self, entries):
+        path = os.path.join(self.root, "import.reg")
+        with open(path, "wb") as f:
+            f.write(reg_file(entries))
+        self.wine("regedit", "/S", self.winpath(path), timeout=60)
+
+    def run_captured(self, cmd, timeout):
+        """Runs a command with its output in files, not pipes: Wine may start long-lived
+        helpers (the desktop process) that inherit the handles, and a pipe would stay open."""
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            p = subprocess.Popen(cmd, env=self.env(), stdin=subprocess.DEVNULL, stdout=out,
+                                 stderr=err)
+            try:
+                rc = p.wait(timeout=timeout)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
+                raise
+            out.seek(0)
+            err.seek(0)
+            return rc, out.read(), err.read()
+
+    def wine(self, *cmd, timeout=30, check=True):
+        rc, out, err = self.run_captured(["wine", *cmd], timeout)
+        if check and rc != 0:
+            raise AssertionError(f"wine {cmd} failed ({rc}): {err.decode(errors='replace')}")
+        return rc, out
+
+    def winpath(self, unix_path):
+        return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+    # --- the program ----------------------------------------------------------------------
+    @property
+    def exe_dir(self):
+        return os.path.join(self.prefix, "drive_c", "Orvane")
+
+    @property
+    def appdata_dir(self):
+        return os.path.join(self.prefix, "drive_c", "users", getpass.getuser(), "AppData",
+                            "Roaming", "Velmoria", "Orvane")
+
+    def install(self, settings=None, portable=False):
+        """Copies Orvane.exe into C:\\Orvane; `settings` (text) becomes the settings file, in
+        the data folder or, with `portable`, beside the exe. Returns the settings path."""
+        os.makedirs(self.exe_dir, exist_ok=True)
+        shutil.copy(self.args.exe, os.path.join(self.exe_dir, "Orvane.exe"))
+        folder = self.exe_dir if portable else self.appdata_dir
+        path = os.path.join(folder, "Orvane.Settings")
+        if settings is not None:
+            os.makedirs(folder, exist_ok=True)
+            with open(path, "wb") as f:
+                f.write(settings.replace("\n", "\r\n").encode("gbk"))
+        return path
+
+    def start(self):
+        """Starts C:\\Orvane\\Orvane.exe; returns the Popen of the wine launcher."""
+        p = subprocess.Popen(["wine", r"C:\Orvane\Orvane.exe"], env=self.env(),
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs.append(p)
+        return p
+
+    def probe(self, *args, timeout=30):
+        rc, out, _ = self.run_captured(["wine", self.args.probe, *args], timeout)
+        return rc, out.decode("utf-8", errors="replace").strip()
+
+    def wait_main_window(self, timeout=30):
+        rc, out = self.probe("wait-window", "--class", "TFrmOrvaneMain", "--timeout",
+                             str(timeout * 1000), timeout=timeout + 15)
+        assert rc == 0, "the main window of class TFrmOrvaneMain did not appear"
+        return int(out)
+
+    def main_window_count(self):
+        rc, out = self.probe("count", "--class", "TFrmOrvaneMain")
+        assert rc == 0
+        return int(out)
+
+    def dialog(self, timeout=20, title=None):
+        args = ["dialog", "--timeout", str(timeout * 1000)]
+        if title is not None:
+            args += ["--title", title]
+        rc, out = self.probe(*args, timeout=timeout + 15)
+        assert rc == 0, f"no dialog appeared (title {title!r})"
+        return json.loads(out)
+
+    def click(self, hwnd, text):
+        rc, _ = self.probe("click", "--hwnd", str(hwnd), "--text", text)
+        assert rc == 0, f"no button {text!r} in window {hwnd}"
+
+    def send(self, window_class, msg, wparam=0, lparam=0, timeout=10):
+        rc, out = self.probe("send", "--class", window_class, "--msg", str(msg), "--wparam",
+                             str(wparam), "--lparam", str(lparam), "--timeout",
+                             str(timeout * 1000), timeout=timeout + 15)
+        assert rc == 0, f"message {msg:#x} to {window_class} was not answered"
+        return int(out)
+
+    def post(self, window_class, msg, wparam=0, lparam=0):
+        rc, _ = self.probe("post", "--class", window_class, "--msg", str(msg), "--wparam",
+                           str(wparam), "--lparam", str(lparam))
+        assert rc == 0, f"could not post {msg:#x} to {window_class}"
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True,
+                              timeout=20).stdout.decode().strip()
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-display", self.display, "-window", "root", path],
+                       check=True, timeout=30, env=self.env())
+        return path
+
+    def pixels(self, png, x, y, w, h):
+        """The RGB pixels of a screen area as a list of rows of (r, g, b)."""
+        raw = subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth",
+                              "8", "rgb:-"], check=True, capture_output=True).stdout
+        return [[tuple(raw[(r * w + c) * 3:(r * w + c) * 3 + 3]) for c in range(w)]
+                for r in range(h)]
+
+    def tray_icon(self, size=16, index=0):
+        """The pixels of the tray icon area (first icon at the right end of the taskbar)."""
+        png = self.screenshot(os.path.join(self.root, "screen.png"))
+        scale = {16: 0, 20: 4, 24: 8}.get(size, 0)
+        x, y = TRAY_ICON_96[0] - scale - index * (size + 4), TRAY_ICON_96[1] - scale
+        return self.pixels(png, x, y, size, size)
+
+    def wine_processes(self):
+        """Names of the Windows processes running in this prefix (from /proc)."""
+        names = []
+        for pid in os.listdir("/proc"):
+            if not pid.isdigit():
+                continue
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    if f"WINEPREFIX={self.prefix}".encode() not in f.read().split(b"\0"):
+                        continue
+                with open(f"/proc/{pid}/cmdline", "rb") as f:
+                    names.append(f.read().replace(b"\0", b" ").decode(errors="replace"))
+            except OSError:
+                continue
+        return names
+
+    def orvane_running(self):
+        return any("Orvane.exe" in n and "orvane_probe" not in n for n in self.wine_processes())
+
+
+def run_tests(tests):
+    """Runs the test functions of a file one after another; exit code 1 when one fails."""
+    args = parse_args()
+    failed = 0
+    for test in tests:
+        start = time.monotonic()
+        try:
+            test(args)
+            print(f"PASS {test.__name__} ({time.monotonic() - start:.1f} s)", flush=True)
+        except Exception:  # noqa: BLE001 - report every failure and go on with the next test
+            failed += 1
+            print(f"FAIL {test.__name__}", flush=True)
+            traceback.print_exc()
+    sys.exit(1 if failed else 0)

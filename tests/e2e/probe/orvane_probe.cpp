@@ -1,0 +1,304 @@
+// A small Windows-side driver for the end-to-end tests: finds windows, reads a dialog's texts
+// and presses its buttons, and sends messages, from outside the program under test.
+// Output is UTF-8; exit code 0 on success, 1 when what was asked for was not found.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& w) {
+    if (w.empty()) {
+        return {};
+    }
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr,
+                                        0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                          nullptr);
+    return s;
+}
+
+std::string Json(const std::wstring& w) {
+    std::string out = "\"";
+    for (const char c : Utf8(w)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof(buf), "\\u%04x", u);
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::wstring ClassOf(HWND h) {
+    wchar_t buf[256];
+    const int n = ::GetClassNameW(h, buf, 256);
+    return std::wstring(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::wstring TextOf(HWND h) {
+    DWORD_PTR len = 0;
+    if (!::SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &len)) {
+        return {};
+    }
+    std::vector<wchar_t> buf(len + 2);
+    DWORD_PTR got = 0;
+    ::SendMessageTimeoutW(h, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()),
+                          SMTO_ABORTIFHUNG, 2000, &got);
+    return std::wstring(buf.data(), got);
+}
+
+struct Finder {
+    std::wstring cls;
+    std::wstring title;
+    bool needTitle = false;
+    bool visibleOnly = false;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND h, LPARAM lp) {
+    auto* f = reinterpret_cast<Finder*>(lp);
+    if (f->visibleOnly && !::IsWindowVisible(h)) {
+        return TRUE;
+    }
+    if (!f->cls.empty() && ClassOf(h) != f->cls) {
+        return TRUE;
+    }
+    if (f->needTitle && TextOf(h) != f->title) {
+        return TRUE;
+    }
+    f->found.push_back(h);
+    return TRUE;
+}
+
+std::vector<HWND> FindTopLevel(const std::wstring& cls, const wchar_t* title, bool visibleOnly) {
+    Finder f;
+    f.cls = cls;
+    f.visibleOnly = visibleOnly;
+    if (title) {
+        f.title = title;
+        f.needTitle = true;
+    }
+    ::EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
+
+BOOL CALLBACK CollectChild(HWND h, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
+    return TRUE;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> v;
+    ::EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&v));
+    return v;
+}
+
+// Options after the command word: --name value pairs and bare flags.
+struct Args {
+    std::vector<std::wstring> positional;
+    std::wstring Get(const wchar_t* name, const wchar_t* fallback = L"") const {
+        for (size_t i = 0; i + 1 < named.size(); i += 2) {
+            if (named[i] == name) {
+                return named[i + 1];
+            }
+        }
+        return fallback;
+    }
+    bool Has(const wchar_t* name) const {
+        for (size_t i = 0; i < named.size(); i += 2) {
+            if (named[i] == name) {
+                return true;
+            }
+        }
+        return false;
+    }
+    std::vector<std::wstring> named;
+};
+
+Args Parse(int argc, wchar_t** argv) {
+    Args a;
+    for (int i = 2; i < argc; ++i) {
+        std::wstring s = argv[i];
+        if (s.rfind(L"--", 0) == 0) {
+            a.named.push_back(s.substr(2));
+            a.named.push_back(i + 1 < argc && std::wstring(argv[i + 1]).rfind(L"--", 0) != 0
+                                  ? argv[++i]
+                                  : L"1");
+        } else {
+            a.positional.push_back(s);
+        }
+    }
+    return a;
+}
+
+long long Number(const std::wstring& s) { return std::wcstoll(s.c_str(), nullptr, 0); }
+
+template <typename Pred>
+bool WaitFor(DWORD timeoutMs, Pred pred) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (pred()) {
+            return true;
+        }
+        if (::GetTickCount64() >= end) {
+            return false;
+        }
+        ::Sleep(50);
+    }
+}
+
+HWND FindOne(const Args& a) {
+    const std::wstring title = a.Get(L"title");
+    const auto v =
+        FindTopLevel(a.Get(L"class"), a.Has(L"title") ? title.c_str() : nullptr, a.Has(L"visible"));
+    return v.empty() ? nullptr : v.front();
+}
+
+HWND TargetWindow(const Args& a) {
+    if (a.Has(L"hwnd")) {
+        return reinterpret_cast<HWND>(static_cast<INT_PTR>(Number(a.Get(L"hwnd"))));
+    }
+    return FindOne(a);
+}
+
+void PrintDialog(HWND dlg) {
+    std::printf("{\"hwnd\":%lld,\"class\":%s,\"title\":%s,\"controls\":[",
+                static_cast<long long>(reinterpret_cast<INT_PTR>(dlg)), Json(ClassOf(dlg)).c_str(),
+                Json(TextOf(dlg)).c_str());
+    bool first = true;
+    for (HWND c : Children(dlg)) {
+        const std::wstring cls = ClassOf(c);
+        long long checked = -1;
+        const LONG style = ::GetWindowLongW(c, GWL_STYLE);
+        if (cls == L"Button") {
+            const LONG kind = style & BS_TYPEMASK;
+            if (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX || kind == BS_RADIOBUTTON ||
+                kind == BS_AUTORADIOBUTTON || kind == BS_3STATE || kind == BS_AUTO3STATE) {
+                checked = static_cast<long long>(::SendMessageW(c, BM_GETCHECK, 0, 0));
+            }
+        }
+        std::printf("%s{\"hwnd\":%lld,\"class\":%s,\"id\":%d,\"text\":%s,\"visible\":%s,"
+                    "\"checked\":%lld}",
+                    first ? "" : ",", static_cast<long long>(reinterpret_cast<INT_PTR>(c)),
+                    Json(cls).c_str(), ::GetDlgCtrlID(c), Json(TextOf(c)).c_str(),
+                    ::IsWindowVisible(c) ? "true" : "false", checked);
+        first = false;
+    }
+    std::printf("]}\n");
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid "
+                 "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
+                 "[--msg N --wparam N --lparam N]\n");
+    return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    const std::wstring cmd = argv[1];
+    const Args a = Parse(argc, argv);
+    const auto timeout = static_cast<DWORD>(Number(a.Get(L"timeout", L"10000")));
+
+    if (cmd == L"wait-window") {
+        HWND h = nullptr;
+        if (!WaitFor(timeout, [&] { return (h = FindOne(a)) != nullptr; })) {
+            return 1;
+        }
+        std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(h)));
+        return 0;
+    }
+    if (cmd == L"wait-gone") {
+        return WaitFor(timeout, [&] { return FindOne(a) == nullptr; }) ? 0 : 1;
+    }
+    if (cmd == L"count") {
+        const std::wstring title = a.Get(L"title");
+        std::printf("%zu\n", FindTopLevel(a.Get(L"class"), a.Has(L"title") ? title.c_str() : nullptr,
+                                          a.Has(L"visible"))
+                                 .size());
+        return 0;
+    }
+    if (cmd == L"dialog") {
+        // A visible dialog window (class #32770 unless told otherwise).
+        Args d = a;
+        if (!d.Has(L"class")) {
+            d.named.push_back(L"class");
+            d.named.push_back(L"#32770");
+        }
+        if (!d.Has(L"visible")) {
+            d.named.push_back(L"visible");
+            d.named.push_back(L"1");
+        }
+        HWND h = nullptr;
+        if (!WaitFor(timeout, [&] { return (h = d.Has(L"hwnd") ? TargetWindow(d) : FindOne(d)); })) {
+            return 1;
+        }
+        PrintDialog(h);
+        return 0;
+    }
+    if (cmd == L"click") {
+        // Presses the child button whose text is --text in the window --hwnd.
+        HWND dlg = TargetWindow(a);
+        const std::wstring text = a.Get(L"text");
+        HWND button = nullptr;
+        WaitFor(timeout, [&] {
+            for (HWND c : Children(dlg)) {
+                if (TextOf(c) == text) {
+                    button = c;
+                    return true;
+                }
+            }
+            return false;
+        });
+        if (!button) {
+            return 1;
+        }
+        ::PostMessageW(button, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (cmd == L"send" || cmd == L"post") {
+        HWND h = nullptr;
+        if (!WaitFor(timeout, [&] { return (h = TargetWindow(a)) != nullptr; })) {
+            return 1;
+        }
+        const auto msg = static_cast<UINT>(Number(a.Get(L"msg")));
+        const auto wp = static_cast<WPARAM>(Number(a.Get(L"wparam", L"0")));
+        const auto lp = static_cast<LPARAM>(Number(a.Get(L"lparam", L"0")));
+        if (cmd == L"post") {
+            return ::PostMessageW(h, msg, wp, lp) ? 0 : 1;
+        }
+        DWORD_PTR result = 0;
+        if (!::SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, timeout, &result)) {
+            return 1;
+        }
+        std::printf("%lld\n", static_cast<long long>(result));
+        return 0;
+    }
+    if (cmd == L"pid") {
+        HWND h = TargetWindow(a);
+        DWORD pid = 0;
+        if (!h || !::GetWindowThreadProcessId(h, &pid)) {
+            return 1;
+        }
+        std::printf("%lu\n", pid);
+        return 0;
+    }
+    return Usage();
+}
