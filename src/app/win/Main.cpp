@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "app/core/VersionText.h"
@@ -11,6 +12,8 @@
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
+#include "processes/core/TrayMenuCommands.h"
+#include "processes/win/WorkingSetTrimmer.h"
 
 namespace orvane::win {
 
@@ -18,15 +21,6 @@ namespace {
 
 constexpr UINT_PTR kSamplingTimer = 1;
 constexpr UINT_PTR kDefragTimer = 2;
-
-enum MenuCommand : UINT {
-    kCmdTaskManager = 1001,
-    kCmdDefragment,
-    kCmdShowLog,
-    kCmdSettings,
-    kCmdAbout,
-    kCmdExit,
-};
 
 // About-window layout at 96 DPI.
 constexpr int kAboutWidth = 360;
@@ -55,27 +49,63 @@ int ScreenDpi(HWND hwnd) {
     return dc.get() ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : kBaseDpi;
 }
 
+// What the tray menu reads from the main form at each opening.
+class MainMenuHost final : public TrayMenuHost {
+  public:
+    explicit MainMenuHost(const TFrmOrvaneMain& form) : form_(form) {}
+    const TOrvaneOptions& MenuOptions() const override { return form_.MemOptions; }
+    std::uint64_t DisplayedTotal() const override { return form_.DisplayedTotal; }
+    std::wstring MemoryInfoText() const override { return form_.MemoryInfoText; }
+    int IconSize() const override { return form_.IconSize; }
+    int MonitorDpi() const override { return ScreenDpi(form_.Handle()); }
+
+    // Stand-ins until the byte-size text, the colour roles and the hotkey text are in.
+    std::wstring FormatByteSize(std::uint64_t bytes) const override {
+        wchar_t buf[64];
+        if (bytes >= (1ull << 30)) {
+            std::swprintf(buf, 64, L"%.2f GB", static_cast<double>(bytes) / (1ull << 30));
+        } else {
+            std::swprintf(buf, 64, L"%llu MB", static_cast<unsigned long long>(bytes >> 20));
+        }
+        return buf;
+    }
+    int GetMenuModeColor() const override { return form_.MemOptions.MenuColorMode == 1 ? 1 : 0; }
+    TColor GetProcMenuHighlighColor(bool DefaultsOnly, int) const override {
+        const TColor set = form_.MemOptions.ProcMenuHightlightColor;
+        if (!DefaultsOnly && set != kAutomaticColor) {
+            return set;
+        }
+        return GetMenuModeColor() == 1 ? 0x4D4D8B : 0xE7E7FB;
+    }
+    std::wstring HotkeyText() const override { return {}; }
+
+  private:
+    const TFrmOrvaneMain& form_;
+};
+
 }  // namespace
 
 TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {}
 
-TFrmOrvaneMain::~TFrmOrvaneMain() { FormDestroy(); }
+TFrmOrvaneMain::~TFrmOrvaneMain() {
+    FormDestroy();
+}
 
 bool TFrmOrvaneMain::FormCreate() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     appIcon_.reset(static_cast<HICON>(
         ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_ORVANE), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-    appIconSmall_.reset(static_cast<HICON>(::LoadImageW(
-        instance, MAKEINTRESOURCEW(IDI_ORVANE), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-        ::GetSystemMetrics(SM_CYSMICON), 0)));
+    appIconSmall_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_ORVANE),
+                                                        IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                        ::GetSystemMetrics(SM_CYSMICON), 0)));
     if (!RegisterClassOnce(kClassName, appIcon_.get(), appIconSmall_.get())) {
         return false;
     }
     // A tool window: the about window never gets a taskbar button.
     const int dpi = ScreenDpi(nullptr);
-    if (!CreateWindowFor(kClassName, L"关于 Orvane",
-                         WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW, 0, 0,
-                         ScaleByDpi(kAboutWidth, dpi), ScaleByDpi(kAboutHeight, dpi), nullptr)) {
+    if (!CreateWindowFor(kClassName, L"关于 Orvane", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                         WS_EX_TOOLWINDOW, 0, 0, ScaleByDpi(kAboutWidth, dpi),
+                         ScaleByDpi(kAboutHeight, dpi), nullptr)) {
         return false;
     }
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
@@ -132,9 +162,9 @@ void TFrmOrvaneMain::CreateAboutControls() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y,
                     int w, int h) {
-        HWND c = ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, s(x), s(y), s(w),
-                                   s(h), Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   instance, nullptr);
+        HWND c = ::CreateWindowExW(
+            0, cls, text, WS_CHILD | WS_VISIBLE | style, s(x), s(y), s(w), s(h), Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
         return c;
     };
@@ -142,8 +172,7 @@ void TFrmOrvaneMain::CreateAboutControls() {
     ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(appIcon_.get()), 0);
     make(L"STATIC", L"Orvane - 托盘内存监视器", SS_LEFT, IDC_ABOUT_NAME, 64, 18, 280, 20);
     versionLabel_ = make(L"STATIC", L"版本      ", SS_LEFT, IDC_ABOUT_VERSION, 64, 42, 280, 20);
-    make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280,
-         20);
+    make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280, 20);
     downloadLabel_ = make(L"STATIC", L"", SS_LEFT, IDC_ABOUT_DOWNLOAD, 64, 90, 280, 20);
     make(L"BUTTON", L"确定(&O)", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 250, 130, 90, 28);
     aboutControlsMade_ = true;
@@ -165,20 +194,13 @@ void TFrmOrvaneMain::LoadMenuIcons() {
 }
 
 void TFrmOrvaneMain::BuildTrayMenu() {
-    trayMenu_.reset(::CreatePopupMenu());
-    HMENU m = trayMenu_.get();
-    ::AppendMenuW(m, MF_STRING, kCmdTaskManager, L"启动任务管理器(&T)");
-    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(m, MF_STRING, kCmdDefragment, L"内存碎片整理(&D)");
-    ::AppendMenuW(m, MF_STRING, kCmdShowLog, L"高内存使用率日志(&H)");
-    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(m, MF_STRING, kCmdSettings, L"设置(&S)");
-    ::AppendMenuW(m, MF_STRING, kCmdAbout, L"关于(&A)");
-    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(m, MF_STRING, kCmdExit, L"退出(&E)");
+    menuHost_ = std::make_unique<MainMenuHost>(*this);
+    trayMenu_ = std::make_unique<TrayMenu>(Handle(), *menuHost_);
 }
 
-std::wstring TFrmOrvaneMain::GetIniFile() { return {}; }
+std::wstring TFrmOrvaneMain::GetIniFile() {
+    return {};
+}
 
 void TFrmOrvaneMain::LoadOptions() {
     InitDefaultMenu();
@@ -200,21 +222,7 @@ void TFrmOrvaneMain::InitSettings() {
 }
 
 void TFrmOrvaneMain::InitDefaultMenu() {
-    HMENU m = trayMenu_.get();
-    switch (MemOptions.DoubleClickAction) {
-        case 0:
-            ::SetMenuDefaultItem(m, kCmdTaskManager, FALSE);
-            break;
-        case 1:
-            ::SetMenuDefaultItem(m, kCmdDefragment, FALSE);
-            break;
-        case 3:
-            ::SetMenuDefaultItem(m, kCmdSettings, FALSE);
-            break;
-        default:
-            ::SetMenuDefaultItem(m, static_cast<UINT>(-1), FALSE);
-            break;
-    }
+    trayMenu_->InitDefaultMenu(MemOptions.DoubleClickAction);
 }
 
 void TFrmOrvaneMain::UpdateShortCut() {}
@@ -269,7 +277,9 @@ void TFrmOrvaneMain::FormShow() {
     ProcessPendingMessages();
 }
 
-void TFrmOrvaneMain::Button1Click() { ::ShowWindow(Handle(), SW_HIDE); }
+void TFrmOrvaneMain::Button1Click() {
+    ::ShowWindow(Handle(), SW_HIDE);
+}
 
 void TFrmOrvaneMain::Close1Click() {
     ::KillTimer(Handle(), kSamplingTimer);
@@ -287,7 +297,17 @@ void TFrmOrvaneMain::LaunchTaskManager1Click() {
     ::ShellExecuteW(Handle(), L"Open", L"taskmgr.exe", L"", L"", SW_SHOW);
 }
 
+void TFrmOrvaneMain::MemoryDefragmenter1Click() {
+    TrimAllWorkingSets();
+}
+
+// The process details dialog comes later; a process line does nothing visible until then.
+void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx&) {}
+
 void TFrmOrvaneMain::FormDestroy() {
+    if (trayMenu_) {
+        trayMenu_->FreeIconsFromMenu();
+    }
     if (Handle()) {
         ::KillTimer(Handle(), kSamplingTimer);
         ::KillTimer(Handle(), kDefragTimer);
@@ -299,9 +319,7 @@ void TFrmOrvaneMain::FormDestroy() {
 void TFrmOrvaneMain::ShowTrayMenu(int x, int y) {
     // The menu only closes on an outside click when our window is in the foreground.
     ::SetForegroundWindow(Handle());
-    ::TrackPopupMenuEx(trayMenu_.get(), TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_BOTTOMALIGN, x, y,
-                       Handle(), nullptr);
-    ::PostMessageW(Handle(), WM_NULL, 0, 0);
+    trayMenu_->Popup(POINT{x, y});
 }
 
 LRESULT TFrmOrvaneMain::OnTrayNotify(WPARAM wp, LPARAM lp) {
@@ -321,16 +339,22 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
         case IDCANCEL:
             Button1Click();
             break;
-        case kCmdTaskManager:
+        case kCmdLaunchTaskManager:
             LaunchTaskManager1Click();
+            break;
+        case kCmdMemoryDefragmenter:
+            MemoryDefragmenter1Click();
             break;
         case kCmdAbout:
             About1Click();
             break;
-        case kCmdExit:
+        case kCmdClose:
             Close1Click();
             break;
         default:
+            if (const TMenuItemEx* line = trayMenu_->ProcessLine(LOWORD(wp))) {
+                GetAppInfo(*line);
+            }
             break;
     }
     return 0;
@@ -355,6 +379,24 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return OnTrayNotify(wp, lp);
         case WM_COMMAND:
             return OnCommand(wp, lp);
+        case WM_MEASUREITEM:
+            if (trayMenu_ && trayMenu_->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) {
+                return TRUE;
+            }
+            break;
+        case WM_DRAWITEM:
+            if (trayMenu_ && trayMenu_->DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lp))) {
+                return TRUE;
+            }
+            break;
+        case WM_MENUCHAR:
+            if (trayMenu_) {
+                if (const LRESULT r =
+                        trayMenu_->MenuChar(LOWORD(wp), reinterpret_cast<HMENU>(lp))) {
+                    return r;
+                }
+            }
+            break;
         case WM_TIMER:
             return OnTimer(wp);
         case WM_CLOSE:

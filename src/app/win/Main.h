@@ -4,12 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/win/TrayIcon.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
 #include "monitor/core/MemorySnapshot.h"
+#include "processes/win/TrayMenu.h"
 #include "settings/core/Options.h"
 
 namespace orvane::win {
@@ -17,14 +19,16 @@ namespace orvane::win {
 // Outside influences the main form works with; the program uses the real ones, tests may
 // replace them.
 struct MainServices {
-    std::function<std::uint32_t()> TickCount = [] { return static_cast<std::uint32_t>(::GetTickCount()); };
+    std::function<std::uint32_t()> TickCount = [] {
+        return static_cast<std::uint32_t>(::GetTickCount());
+    };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
 // and home of the program's event handlers.
 class TFrmOrvaneMain : public Window {
-public:
+  public:
     static constexpr const wchar_t* kClassName = L"TFrmOrvaneMain";
     static constexpr UINT WM_APPLOADED = WM_USER + 42;
     static constexpr UINT WM_RUNNINGCOPY = WM_USER + 45;
@@ -43,6 +47,8 @@ public:
     void Close1Click();
     bool FormCloseQuery();
     void LaunchTaskManager1Click();
+    void MemoryDefragmenter1Click();
+    void GetAppInfo(const TMenuItemEx& line);
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
@@ -58,10 +64,10 @@ public:
 
     TrayIcon& Tray() { return tray_; }
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-private:
+  private:
     // Start-up pieces.
     void CreateAboutControls();
     void LoadMenuIcons();
@@ -88,7 +94,8 @@ private:
 
     MainServices services_;
     TrayIcon tray_;
-    UniqueMenu trayMenu_;
+    std::unique_ptr<TrayMenuHost> menuHost_;
+    std::unique_ptr<TrayMenu> trayMenu_;
     UniqueIcon appIcon_;
     UniqueIcon appIconSmall_;
     UniqueIcon trayPicture_;

@@ -10,6 +10,7 @@
 #include "processes/core/TrayMenuModel.h"
 #include "processes/win/ExeFileInfo.h"
 #include "processes/win/ProcessList.h"
+#include "common/win/Window.h"
 
 namespace orvane::win {
 
@@ -35,19 +36,6 @@ COLORREF ToColorRef(TColor c) {
         return ::GetSysColor(SystemColorIndex(c));
     }
     return static_cast<COLORREF>(static_cast<std::uint32_t>(c) & 0xFFFFFFu);
-}
-
-// Lets the rest of the program (the sampling tick among others) run while the menu builds.
-void ProcessPendingMessages() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
 }
 
 std::vector<TMenuItemEx> FixedItems() {
@@ -131,7 +119,7 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
     const ByteSizeFormatter format = [this](std::uint64_t b) { return host_.FormatByteSize(b); };
     std::vector<TMenuItemEx> lines;
     for (size_t i = 0; i < top.size(); ++i) {
-        ProcessPendingMessages();
+        ProcessPendingMessages();  // lets the sampling tick and others run during a build
         const ProcessRecord& e = top[i];
         // The description is only shown on request; skip the resource read otherwise.
         const std::wstring description =
