@@ -12,37 +12,6 @@
 namespace orvane::win {
 namespace {
 
-// Child programs started for a test and ended when it finishes.
-struct Children {
-    std::vector<PROCESS_INFORMATION> procs;
-    DWORD Start(const std::wstring& exe) {
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        PROCESS_INFORMATION pi{};
-        std::wstring cmd = L"\"" + exe + L"\"";
-        EXPECT_TRUE(::CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                     nullptr, &si, &pi));
-        // The image path is readable once the child's loader has run.
-        for (int i = 0; i < 300 && ProcessImagePath(pi.dwProcessId).empty(); ++i) {
-            ::Sleep(10);
-        }
-        procs.push_back(pi);
-        return pi.dwProcessId;
-    }
-    bool Alive(size_t i) const {
-        return ::WaitForSingleObject(procs[i].hProcess, 0) == WAIT_TIMEOUT;
-    }
-    ~Children() {
-        for (auto& pi : procs) {
-            ::TerminateProcess(pi.hProcess, 0);
-            ::CloseHandle(pi.hThread);
-            ::CloseHandle(pi.hProcess);
-        }
-    }
-};
-
-const wchar_t kChild[] = L"processes_ver_two_translations.exe";
-
 TEST(ProcessList, FindsAChildByIdAndNameWithPathAndMemory) {
     Children children;
     const DWORD pid = children.Start(FixtureDir() + kChild);

@@ -8,6 +8,7 @@
 #include "processes/win/MenuGlyphFont.h"
 #include "processes/win/MenuItemPainter.h"
 #include "processes/win/TrayMenu.h"
+#include "processes_fixtures.h"
 
 namespace orvane::win {
 namespace {
@@ -75,6 +76,29 @@ TEST(TrayMenu, BuildsProcessAndMemoryLinesOnceAtEveryOpening) {
     // The exit item answers its mnemonic.
     EXPECT_EQ(LOWORD(menu.MenuChar(L'e', menu.Handle())), 8);
     EXPECT_EQ(HIWORD(menu.MenuChar(L'e', menu.Handle())), MNC_EXECUTE);
+}
+
+TEST(TrayMenu, ProcessLineShowsDescriptionAndMergeCount) {
+    Children children;
+    const DWORD first = children.Start(FixtureDir() + kChild);
+    children.Start(FixtureDir() + kChild);
+    Window w;
+    FakeHost host;
+    host.options.TopProcessCount = 999;
+    host.options.ShowNameInsteadOfModule = true;
+    TrayMenu menu(w.hwnd, host);
+    menu.PopupMenuPopup();
+    const TMenuItemEx* line = nullptr;
+    for (const TMenuItemEx& it : menu.Items()) {
+        if (it.Name == kChild) {
+            line = &it;
+        }
+    }
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->Caption, L"First description [2]");
+    EXPECT_TRUE(line->bMultipleProcess);
+    EXPECT_EQ(line->ProcessID, first);
+    EXPECT_TRUE(line->Path.ends_with(kChild));
 }
 
 TEST(MenuGlyphFont, RegistersTheCarriedFontForThisProcess) {
