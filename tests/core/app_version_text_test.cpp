@@ -15,8 +15,8 @@ TEST(FormatVersionText, ShortAndLongForms) {
         {L"4.1.2.3", L"4.12 SR3", L"4.12 SR3 (Service Release 3)"},
         {L"1.0.0.7", L"1.0 SR7", L"1.0 SR7 (Service Release 7)"},
         {L"2.5.10.0", L"2.510", L"2.510"},
-        {L"4.1.2", L"", L""},        // three parts
-        {L"4.1.2.3.4", L"", L""},    // five parts
+        {L"4.1.2", L"", L""},      // three parts
+        {L"4.1.2.3.4", L"", L""},  // five parts
         {L"", L"", L""},
         // An error text from the version reader must not be mistaken for a version.
         {L"GetFileVersionInfo failed: (2) a.b.c", L"", L""},

@@ -68,7 +68,7 @@ class Session:
         self.dpi = dpi
         self.registry = registry or {}
         self.locale = locale
-        self.root = os.path.join(args.work, name)
+        self.root = os.path.join(os.path.abspath(args.work), name)
         self.prefix = os.path.join(self.root, "prefix")
         self.xvfb = None
         self.display = None
@@ -82,7 +82,7 @@ class Session:
             # One persistent server with no pipes of ours: a server started by a wine call whose
             # output we capture would keep that pipe open and stall the call.
             subprocess.run(["wineserver", "-p"], env=self.env(), stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL, check=True, timeout=30)
+                           stderr=subprocess.DEVNULL, timeout=30)
             regs = {r"HKEY_CURRENT_USER\Control Panel\Desktop": {"LogPixels": self.dpi}}
             for key, values in self.registry.items():
                 regs.setdefault(key, {}).update(values)

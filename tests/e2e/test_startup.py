@@ -1,4 +1,6 @@
 """Start-up, single instance and exit of the real program."""
+import os
+
 from orvane_e2e import Session, run_tests, wait_until
 
 WM_QUERYENDSESSION = 0x11
@@ -42,6 +44,56 @@ def test_exit_from_menu_removes_icon_and_keeps_settings(args):
         assert open(settings, "rb").read() == before
 
 
+WELCOME_CONTENT = ("Windows 系统会自动隐藏新的托盘图标, 如果您希望内存值显示始终可见, 请点击箭头以显示"
+                   "溢出部分, 将您想要的图标拖动到任务栏右侧的通知区域.")
+WELCOME_FOOTER = "Orvane 是免费软件, 如果您觉得它有用, 请考虑 "
+
+
+def texts_of(dialog):
+    return [c["text"] for c in dialog["controls"]]
+
+
+def open_welcome_screen(s):
+    s.start()
+    s.wait_main_window()
+    dialog = s.dialog(timeout=30)
+    texts = texts_of(dialog)
+    assert "始终保持 Orvane 可见!" in texts, texts
+    content = next(t for t in texts if t.startswith(WELCOME_CONTENT))
+    assert content.startswith(WELCOME_CONTENT + "\r\n\r\n<a href=") and ">更多信息</a>" in content
+    footer = next(t for t in texts if t.startswith(WELCOME_FOOTER))
+    assert ">捐赠</a> 帮助软件持续开发." in footer, footer
+    box = next(c for c in dialog["controls"] if c["text"] == "不再显示此屏幕")
+    assert box["checked"] == 0
+    return dialog
+
+
+def test_first_run_screen_ticked_saves_at_once(args):
+    with Session(args, "welcome-ticked") as s:
+        settings = s.install()
+        dialog = open_welcome_screen(s)
+        s.click(dialog["hwnd"], "不再显示此屏幕")
+        s.click(dialog["hwnd"], "确定")
+        # The whole file is written at once, closing with the "Colors" section.
+        wait_until("the saved settings", lambda: os.path.exists(settings) and "FullBarColor=" in
+                   open(settings, "rb").read().decode("gbk"))
+        text = open(settings, "rb").read().decode("gbk")
+        assert "ShowWelcomeWindow=0" in text, text
+        assert s.orvane_running()
+
+
+def test_first_run_screen_unticked_writes_nothing(args):
+    with Session(args, "welcome-unticked") as s:
+        settings = s.install()
+        dialog = open_welcome_screen(s)
+        s.click(dialog["hwnd"], "确定")
+        wait_until("the dialog to close", lambda: s.probe(
+            "count", "--class", "#32770", "--visible")[1] == "0")
+        assert not os.path.exists(settings)
+        assert not os.path.exists(os.path.dirname(settings)) or not os.listdir(
+            os.path.dirname(settings))
+
+
 def test_session_end_saves_settings(args):
     with Session(args, "session-end") as s:
         settings = s.install(settings="[General]\nShowWelcomeWindow=0\n")
@@ -57,4 +109,6 @@ if __name__ == "__main__":
         test_starts_hidden_with_tray_icon_and_single_instance,
         test_exit_from_menu_removes_icon_and_keeps_settings,
         test_session_end_saves_settings,
+        test_first_run_screen_ticked_saves_at_once,
+        test_first_run_screen_unticked_writes_nothing,
     ])

@@ -4,7 +4,6 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "app/core/VersionText.h"
@@ -12,12 +11,25 @@
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
+#include "common/win/UserLocale.h"
+#include "dialogs/core/MsgBox.h"
+#include "dialogs/win/MessageDialogs.h"
+#include "monitor/core/ByteSize.h"
+#include "monitor/core/MemoryInfo.h"
+#include "monitor/core/TimerIntervals.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "processes/win/WorkingSetTrimmer.h"
+#include "settings/core/SettingsSchema.h"
+#include "settings/win/ProfileFile.h"
 
 namespace orvane::win {
 
 namespace {
+
+constexpr wchar_t kTaskbarHelpUrl[] =
+    L"https://support.microsoft.com/en-us/windows/"
+    L"customize-the-taskbar-notification-area-e159e8d2-9ac5-b2bd-61c5-bb63c1d437c3";
+constexpr wchar_t kDonateUrl[] = L"https://www.velmoria.com/orvane/donate";
 
 constexpr UINT_PTR kSamplingTimer = 1;
 constexpr UINT_PTR kDefragTimer = 2;
@@ -52,23 +64,18 @@ int ScreenDpi(HWND hwnd) {
 // What the tray menu reads from the main form at each opening.
 class MainMenuHost final : public TrayMenuHost {
   public:
-    explicit MainMenuHost(const TFrmOrvaneMain& form) : form_(form) {}
+    MainMenuHost(const TFrmOrvaneMain& form, const NumberSeparators& separators)
+        : form_(form), separators_(separators) {}
     const TOrvaneOptions& MenuOptions() const override { return form_.MemOptions; }
     std::uint64_t DisplayedTotal() const override { return form_.DisplayedTotal; }
     std::wstring MemoryInfoText() const override { return form_.MemoryInfoText; }
+    std::wstring FormatByteSize(std::uint64_t bytes) const override {
+        return orvane::FormatByteSize(static_cast<std::int64_t>(bytes), separators_);
+    }
     int IconSize() const override { return form_.IconSize; }
     int MonitorDpi() const override { return ScreenDpi(form_.Handle()); }
 
-    // Stand-ins until the byte-size text, the colour roles and the hotkey text are in.
-    std::wstring FormatByteSize(std::uint64_t bytes) const override {
-        wchar_t buf[64];
-        if (bytes >= (1ull << 30)) {
-            std::swprintf(buf, 64, L"%.2f GB", static_cast<double>(bytes) / (1ull << 30));
-        } else {
-            std::swprintf(buf, 64, L"%llu MB", static_cast<unsigned long long>(bytes >> 20));
-        }
-        return buf;
-    }
+    // Stand-ins until the colour roles and the shortcut text are in.
     int GetMenuModeColor() const override { return form_.MemOptions.MenuColorMode == 1 ? 1 : 0; }
     TColor GetProcMenuHighlighColor(bool DefaultsOnly, int) const override {
         const TColor set = form_.MemOptions.ProcMenuHightlightColor;
@@ -81,6 +88,7 @@ class MainMenuHost final : public TrayMenuHost {
 
   private:
     const TFrmOrvaneMain& form_;
+    const NumberSeparators& separators_;
 };
 
 }  // namespace
@@ -122,8 +130,7 @@ bool TFrmOrvaneMain::FormCreate() {
     ::GetVersionExW(&vi);
     if (!IsSupportedWindows(vi.dwPlatformId == VER_PLATFORM_WIN32_NT, vi.dwMajorVersion,
                             vi.dwMinorVersion)) {
-        ::MessageBoxW(nullptr, L"该程序需要 Windows 7/8/10/11 或更高版本", L"Orvane",
-                      MB_OK | MB_ICONINFORMATION);
+        NewMsgBox().Text(L"该程序需要 Windows 7/8/10/11 或更高版本").Info().OK().Execute();
         ::PostMessageW(Handle(), WM_QUIT, 0, 0);
     }
     // 2.–7. Drawing surfaces, sizes and the per-run state.
@@ -136,9 +143,9 @@ bool TFrmOrvaneMain::FormCreate() {
         ::GetTextExtentPoint32W(dc.get(), L"AA", 2, &sz);
         MenuTextHeight = sz.cy;
     }
-    NextAlarmTick = 0;
-    LastMemPerc = 0;
+    HighMemory = HighMemoryCheck{};
     LastDrawText.clear();
+    separators_ = UserNumberSeparators();
     // 8.–11. Settings.
     IniFileName = GetIniFile();
     LoadOptions();
@@ -194,38 +201,63 @@ void TFrmOrvaneMain::LoadMenuIcons() {
 }
 
 void TFrmOrvaneMain::BuildTrayMenu() {
-    menuHost_ = std::make_unique<MainMenuHost>(*this);
+    menuHost_ = std::make_unique<MainMenuHost>(*this, separators_);
     trayMenu_ = std::make_unique<TrayMenu>(Handle(), *menuHost_);
 }
 
 std::wstring TFrmOrvaneMain::GetIniFile() {
-    return {};
+    std::wstring file = paths_.GetIniFile();
+    IsLocalSettings = paths_.IsLocalSettings();
+    return file;
 }
 
 void TFrmOrvaneMain::LoadOptions() {
-    InitDefaultMenu();
+    {
+        const ProfileFile file(IniFileName);
+        MemOptions = ReadOptions(file, paths_.GetLogFile(), MemOptions.Font);
+    }
+    // The font carries the effective text colour, not the stored one.
+    MemOptions.Font.Color = MemOptions.FontColor;
+    if (!MemOptions.WriteLog) {
+        trayMenu_->RemoveItem(kCmdShowLog);
+    }
     UpdateShortCut();
+    InitDefaultMenu();
     ::PostMessageW(Handle(), WM_APPLOADED, 0, 0);
 }
 
-void TFrmOrvaneMain::SaveOptions() {}
+void TFrmOrvaneMain::SaveOptions() {
+    ProfileFile file(IniFileName);
+    WriteOptions(MemOptions, file);
+}
 
 void TFrmOrvaneMain::InitSettings() {
     LastDrawText.clear();
     TimerTimer();
-    if (MemOptions.RefreshRate > 0) {
-        ::SetTimer(Handle(), kSamplingTimer, static_cast<UINT>(MemOptions.RefreshRate), nullptr);
+    if (const auto interval = SamplingTimerInterval(MemOptions.RefreshRate)) {
+        ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
     } else {
         ::KillTimer(Handle(), kSamplingTimer);
     }
-    ::KillTimer(Handle(), kDefragTimer);
+    const auto defragInterval = DefragTimerInterval(MemOptions.DefragEvery);
+    if (MemOptions.DefragEveryActive && defragInterval) {
+        ::SetTimer(Handle(), kDefragTimer, *defragInterval, nullptr);
+    } else {
+        ::KillTimer(Handle(), kDefragTimer);
+    }
 }
 
 void TFrmOrvaneMain::InitDefaultMenu() {
     trayMenu_->InitDefaultMenu(MemOptions.DoubleClickAction);
 }
 
-void TFrmOrvaneMain::UpdateShortCut() {}
+void TFrmOrvaneMain::UpdateShortCut() {
+    HotKeyManager1.ClearHotKeys();
+    // 0 means no hotkey: nothing is registered for it.
+    if (MemOptions.RefreshHotkey != 0) {
+        HotKeyManager1.AddHotKey(static_cast<std::uint32_t>(MemOptions.RefreshHotkey));
+    }
+}
 
 MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
     if (services_.ReadMemory) {
@@ -240,13 +272,15 @@ MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
 
 void TFrmOrvaneMain::TimerTimer() {
     const MemorySnapshot tms = TakeSnapshot();
-    DisplayedTotal = MemOptions.ShowPage ? tms.TotalPageFile : tms.TotalPhys;
+    DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
     const std::wstring text = std::to_wstring(tms.MemoryLoad);
     if (text == LastDrawText && !MemoryInfoText.empty()) {
         return;
     }
     LastDrawText = text;
+    MemoryInfoText = orvane::MemoryInfoText(tms, MemOptions, separators_);
     tray_.SetIcon(appIconSmall_.get());
+    HighMemory.Check(tms.MemoryLoad, MemOptions, services_.TickCount(), [] {});
 }
 
 void TFrmOrvaneMain::AppLoaded() {
@@ -258,7 +292,29 @@ void TFrmOrvaneMain::AppLoaded() {
     ShowWelcomeScreen();
 }
 
-void TFrmOrvaneMain::ShowWelcomeScreen() {}
+void TFrmOrvaneMain::ShowWelcomeScreen() {
+    // Links open in the browser, without an owner window.
+    const TLinkHandler openLink = [](const std::wstring& url) {
+        ::ShellExecuteW(nullptr, L"Open", url.c_str(), L"", L"", SW_SHOW);
+    };
+    bool dontShowAgain = false;
+    NewMsgBox(L"始终保持 Orvane 可见!")
+        .Text(
+            L"Windows 系统会自动隐藏新的托盘图标, 如果您希望内存值显示始终可见, "
+            L"请点击箭头以显示溢出部分, 将您想要的图标拖动到任务栏右侧的通知区域.")
+        .Text(std::wstring(L"<a href=\"") + kTaskbarHelpUrl + L"\">更多信息</a>")
+        .CustomIcon(appIcon_.get())
+        .Hypertext(openLink)
+        .Verification(L"不再显示此屏幕", &dontShowAgain)
+        .Footer(std::wstring(L"Orvane 是免费软件, 如果您觉得它有用, 请考虑 <a href=\"") +
+                    kDonateUrl + L"\">捐赠</a> 帮助软件持续开发.",
+                kIconInformation)
+        .Execute();
+    MemOptions.ShowWelcomeWindow = !dontShowAgain;
+    if (dontShowAgain) {
+        SaveOptions();
+    }
+}
 
 void TFrmOrvaneMain::ShowRunningCopyBalloon() {
     tray_.ShowBalloon(L"Orvane 正在运行",
@@ -317,8 +373,6 @@ void TFrmOrvaneMain::FormDestroy() {
 }
 
 void TFrmOrvaneMain::ShowTrayMenu(int x, int y) {
-    // The menu only closes on an outside click when our window is in the foreground.
-    ::SetForegroundWindow(Handle());
     trayMenu_->Popup(POINT{x, y});
 }
 

@@ -10,9 +10,13 @@
 #include "app/win/TrayIcon.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
+#include "hotkeys/win/HotKeyManager.h"
+#include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
 #include "processes/win/TrayMenu.h"
+#include "settings/win/DataPaths.h"
 #include "settings/core/Options.h"
+#include "common/core/LocaleFormat.h"
 
 namespace orvane::win {
 
@@ -54,8 +58,7 @@ class TFrmOrvaneMain : public Window {
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;
-    std::int32_t LastMemPerc = 0;
-    std::uint32_t NextAlarmTick = 0;
+    HighMemoryCheck HighMemory;  // LastMemPerc and the five-minute guard
     std::wstring LastDrawText;
     std::wstring MemoryInfoText;
     std::uint64_t DisplayedTotal = 0;
@@ -94,6 +97,7 @@ class TFrmOrvaneMain : public Window {
 
     MainServices services_;
     TrayIcon tray_;
+    THotKeyManager HotKeyManager1;
     std::unique_ptr<TrayMenuHost> menuHost_;
     std::unique_ptr<TrayMenu> trayMenu_;
     UniqueIcon appIcon_;
@@ -104,6 +108,8 @@ class TFrmOrvaneMain : public Window {
     UniqueFont uiFont_;
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
+    DataPaths paths_;
+    NumberSeparators separators_;
     UINT taskbarCreatedMsg_ = 0;
     bool aboutControlsMade_ = false;
 };

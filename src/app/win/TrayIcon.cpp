@@ -16,7 +16,9 @@ void CopyText(wchar_t (&dest)[N], const std::wstring& text) {
 
 }  // namespace
 
-TrayIcon::~TrayIcon() { SetVisible(false); }
+TrayIcon::~TrayIcon() {
+    SetVisible(false);
+}
 
 NOTIFYICONDATAW TrayIcon::BaseData(UINT flags) const {
     NOTIFYICONDATAW d{};

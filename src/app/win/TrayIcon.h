@@ -10,7 +10,7 @@ namespace orvane::win {
 // The program's notification-area icon. Owns its presence in the tray: it is added when made
 // visible, re-added after Explorer restarts, and removed when hidden or destroyed.
 class TrayIcon {
-public:
+  public:
     static constexpr UINT kCallbackMessage = WM_APP + 1;
     static constexpr UINT kIconId = 1;
 
@@ -32,7 +32,7 @@ public:
     // Retries an add that failed earlier (the taskbar may not have existed yet).
     void RetryIfMissing();
 
-private:
+  private:
     NOTIFYICONDATAW BaseData(UINT flags) const;
     bool Add();
 

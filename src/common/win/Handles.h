@@ -10,7 +10,7 @@ namespace orvane::win {
 // and the function that releases it.
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using handle_type = typename Traits::Type;
 
     UniqueHandle() = default;
@@ -38,7 +38,7 @@ public:
         }
     }
 
-private:
+  private:
     handle_type h_ = Traits::Empty();
 };
 
@@ -64,7 +64,9 @@ struct AtomTraits {
     static void Close(ATOM a) { ::GlobalDeleteAtom(a); }
 };
 
-inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
+inline void DeleteGdiObject(HGDIOBJ h) {
+    ::DeleteObject(h);
+}
 
 using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, ::DestroyIcon>>;
 using UniqueBitmap = UniqueHandle<NullHandleTraits<HBITMAP, DeleteGdiObject>>;
@@ -82,7 +84,7 @@ using UniqueAtom = UniqueHandle<AtomTraits>;
 
 // A DC obtained with GetDC, released with ReleaseDC for the same window.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
     ~WindowDc() {
         if (dc_) {
@@ -93,14 +95,14 @@ public:
     WindowDc& operator=(const WindowDc&) = delete;
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };
 
 // Selects a GDI object into a DC and puts the previous one back on scope exit.
 class SelectObjectGuard {
-public:
+  public:
     SelectObjectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), old_(::SelectObject(dc, obj)) {}
     ~SelectObjectGuard() {
         if (old_ && old_ != HGDI_ERROR) {
@@ -110,7 +112,7 @@ public:
     SelectObjectGuard(const SelectObjectGuard&) = delete;
     SelectObjectGuard& operator=(const SelectObjectGuard&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
@@ -118,13 +120,13 @@ private:
 // Runs a callable on scope exit, for the odd cleanup that has no owner type.
 template <typename F>
 class ScopeExit {
-public:
+  public:
     explicit ScopeExit(F f) : f_(std::move(f)) {}
     ~ScopeExit() { f_(); }
     ScopeExit(const ScopeExit&) = delete;
     ScopeExit& operator=(const ScopeExit&) = delete;
 
-private:
+  private:
     F f_;
 };
 

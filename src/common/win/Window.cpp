@@ -2,7 +2,9 @@
 
 namespace orvane::win {
 
-Window::~Window() { DestroyOwnWindow(); }
+Window::~Window() {
+    DestroyOwnWindow();
+}
 
 bool Window::RegisterClassOnce(const wchar_t* className, HICON icon, HICON smallIcon) {
     WNDCLASSEXW existing{};

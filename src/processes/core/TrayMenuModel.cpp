@@ -1,5 +1,7 @@
 #include "processes/core/TrayMenuModel.h"
 
+#include "settings/core/DefaultMenuItem.h"
+
 namespace orvane {
 
 namespace {
@@ -37,17 +39,18 @@ std::vector<MenuLine> FixedTrayMenuItems() {
     };
 }
 
-unsigned DefaultCommandFor(int doubleClickAction) {
-    switch (doubleClickAction) {
-        case 0:
+unsigned DefaultCommandFor(std::int32_t doubleClickAction) {
+    switch (DefaultMenuItemFor(doubleClickAction)) {
+        case DefaultMenuItem::LaunchTaskManager:
             return kCmdLaunchTaskManager;
-        case 1:
+        case DefaultMenuItem::Defragment:
             return kCmdMemoryDefragmenter;
-        case 3:
+        case DefaultMenuItem::Settings:
             return kCmdSettings;
-        default:
-            return 0;
+        case DefaultMenuItem::None:
+            break;
     }
+    return 0;
 }
 
 MenuLine MakeProcessLine(const ProcessRecord& e, const std::wstring& fileDescription,

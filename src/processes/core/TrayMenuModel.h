@@ -20,7 +20,7 @@ constexpr wchar_t kMenuGlyphs[4] = {L'\xE94D', L'\xE5CD', L'\xE8B8', L'\xE896'};
 std::vector<MenuLine> FixedTrayMenuItems();
 
 // The command of the bold item for a double-click action; 0 when none is bold.
-unsigned DefaultCommandFor(int doubleClickAction);
+unsigned DefaultCommandFor(std::int32_t doubleClickAction);
 
 // The settings a process line depends on.
 struct ProcessLineOptions {

@@ -83,8 +83,7 @@ std::int64_t MemoryFigure(HANDLE process, bool bPageFile) {
     if (!getInfo(process, &counters, sizeof(counters))) {
         return 0;
     }
-    return static_cast<std::int64_t>(bPageFile ? counters.PagefileUsage
-                                               : counters.WorkingSetSize);
+    return static_cast<std::int64_t>(bPageFile ? counters.PagefileUsage : counters.WorkingSetSize);
 }
 
 // Path and memory figure of one process through a single limited-access handle; the image

@@ -220,6 +220,11 @@ void TrayMenu::InitDefaultMenu(int doubleClickAction) {
     Repopulate();
 }
 
+void TrayMenu::RemoveItem(unsigned commandId) {
+    std::erase_if(items_, [commandId](const TMenuItemEx& it) { return it.CommandId == commandId; });
+    Repopulate();
+}
+
 const TMenuItemEx* TrayMenu::ItemOf(ULONG_PTR data) const {
     for (const TMenuItemEx& item : items_) {
         if (reinterpret_cast<ULONG_PTR>(&item) == data) {

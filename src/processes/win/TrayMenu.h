@@ -35,6 +35,9 @@ class TrayMenu {
     // Marks the bold item for a double-click action.
     void InitDefaultMenu(int doubleClickAction);
 
+    // Takes a fixed item out of the menu (the log command when no log is written).
+    void RemoveItem(unsigned commandId);
+
     // Return true when the message was for this menu.
     bool MeasureItem(MEASUREITEMSTRUCT& mis);
     bool DrawItem(const DRAWITEMSTRUCT& dis);

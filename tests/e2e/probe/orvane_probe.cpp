@@ -133,9 +133,8 @@ Args Parse(int argc, wchar_t** argv) {
         std::wstring s = argv[i];
         if (s.rfind(L"--", 0) == 0) {
             a.named.push_back(s.substr(2));
-            a.named.push_back(i + 1 < argc && std::wstring(argv[i + 1]).rfind(L"--", 0) != 0
-                                  ? argv[++i]
-                                  : L"1");
+            a.named.push_back(
+                i + 1 < argc && std::wstring(argv[i + 1]).rfind(L"--", 0) != 0 ? argv[++i] : L"1");
         } else {
             a.positional.push_back(s);
         }
@@ -143,7 +142,9 @@ Args Parse(int argc, wchar_t** argv) {
     return a;
 }
 
-long long Number(const std::wstring& s) { return std::wcstoll(s.c_str(), nullptr, 0); }
+long long Number(const std::wstring& s) {
+    return std::wcstoll(s.c_str(), nullptr, 0);
+}
 
 template <typename Pred>
 bool WaitFor(DWORD timeoutMs, Pred pred) {
@@ -189,11 +190,12 @@ void PrintDialog(HWND dlg) {
                 checked = static_cast<long long>(::SendMessageW(c, BM_GETCHECK, 0, 0));
             }
         }
-        std::printf("%s{\"hwnd\":%lld,\"class\":%s,\"id\":%d,\"text\":%s,\"visible\":%s,"
-                    "\"checked\":%lld}",
-                    first ? "" : ",", static_cast<long long>(reinterpret_cast<INT_PTR>(c)),
-                    Json(cls).c_str(), ::GetDlgCtrlID(c), Json(TextOf(c)).c_str(),
-                    ::IsWindowVisible(c) ? "true" : "false", checked);
+        std::printf(
+            "%s{\"hwnd\":%lld,\"class\":%s,\"id\":%d,\"text\":%s,\"visible\":%s,"
+            "\"checked\":%lld}",
+            first ? "" : ",", static_cast<long long>(reinterpret_cast<INT_PTR>(c)),
+            Json(cls).c_str(), ::GetDlgCtrlID(c), Json(TextOf(c)).c_str(),
+            ::IsWindowVisible(c) ? "true" : "false", checked);
         first = false;
     }
     std::printf("]}\n");
@@ -230,9 +232,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (cmd == L"count") {
         const std::wstring title = a.Get(L"title");
-        std::printf("%zu\n", FindTopLevel(a.Get(L"class"), a.Has(L"title") ? title.c_str() : nullptr,
-                                          a.Has(L"visible"))
-                                 .size());
+        std::printf("%zu\n",
+                    FindTopLevel(a.Get(L"class"), a.Has(L"title") ? title.c_str() : nullptr,
+                                 a.Has(L"visible"))
+                        .size());
         return 0;
     }
     if (cmd == L"dialog") {
@@ -247,7 +250,8 @@ int wmain(int argc, wchar_t** argv) {
             d.named.push_back(L"1");
         }
         HWND h = nullptr;
-        if (!WaitFor(timeout, [&] { return (h = d.Has(L"hwnd") ? TargetWindow(d) : FindOne(d)); })) {
+        if (!WaitFor(timeout,
+                     [&] { return (h = d.Has(L"hwnd") ? TargetWindow(d) : FindOne(d)); })) {
             return 1;
         }
         PrintDialog(h);

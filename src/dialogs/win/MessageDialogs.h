@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "dialogs/core/MsgBox.h"
+
+// TMsgBox::Execute is defined here, on TaskDialogIndirect.
+namespace orvane::win {
+
+// What a clicked link in a box does: its own handler, else the URL opens in the browser.
+void OpenBoxLink(const TMsgBox& box, const std::wstring& url);
+
+// The owner that TMsgBox::Execute gives its dialog.
+inline WindowHandle ToWindowHandle(HWND hwnd) {
+    return hwnd;
+}
+
+}  // namespace orvane::win

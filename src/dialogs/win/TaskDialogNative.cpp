@@ -1,0 +1,119 @@
+#include "dialogs/win/TaskDialogNative.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "common/win/Handles.h"
+
+namespace orvane::win {
+
+namespace {
+
+using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+
+// comctl32 of the program's activation context (version 6 through the manifest). The
+// module stays loaded for the program's lifetime.
+TaskDialogIndirectFn FindTaskDialogIndirect() {
+    static const TaskDialogIndirectFn fn = [] {
+        HMODULE module = ::GetModuleHandleW(L"comctl32.dll");
+        if (!module) {
+            module = LoadSystemLibrary(L"comctl32.dll").release();
+        }
+        return module ? reinterpret_cast<TaskDialogIndirectFn>(
+                            reinterpret_cast<void*>(::GetProcAddress(module, "TaskDialogIndirect")))
+                      : nullptr;
+    }();
+    return fn;
+}
+
+const wchar_t* TextOrNull(const std::wstring& s) {
+    return s.empty() ? nullptr : s.c_str();
+}
+
+std::vector<TASKDIALOG_BUTTON> PlatformButtons(const std::vector<TaskDialogButtonSpec>& buttons) {
+    std::vector<TASKDIALOG_BUTTON> out;
+    out.reserve(buttons.size());
+    for (const auto& b : buttons) {
+        out.push_back({b.Id, b.Text.c_str()});
+    }
+    return out;
+}
+
+HRESULT CALLBACK DialogCallback(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LONG_PTR data) {
+    const auto* hooks = reinterpret_cast<const TaskDialogHooks*>(data);
+    if (msg == TDN_HYPERLINK_CLICKED && hooks->OnHyperlink) {
+        hooks->OnHyperlink(reinterpret_cast<const wchar_t*>(lParam));
+    } else if (msg == TDN_BUTTON_CLICKED && hooks->OnButtonClicked) {
+        return hooks->OnButtonClicked(static_cast<int>(wParam)) ? S_OK : S_FALSE;
+    }
+    return S_OK;
+}
+
+}  // namespace
+
+bool IsTaskDialogAvailable() {
+    return FindTaskDialogIndirect() != nullptr;
+}
+
+HWND DefaultDialogParent() {
+    return ::GetActiveWindow();
+}
+
+TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogSpec& spec, HWND parent, UINT width,
+                                       const TaskDialogHooks& hooks) {
+    TaskDialogOutcome outcome;
+    const TaskDialogIndirectFn taskDialogIndirect = FindTaskDialogIndirect();
+    if (!taskDialogIndirect) {
+        return outcome;
+    }
+    const auto buttons = PlatformButtons(spec.Buttons);
+    const auto radios = PlatformButtons(spec.RadioButtons);
+
+    TASKDIALOGCONFIG cfg{};
+    cfg.cbSize = sizeof cfg;
+    cfg.hwndParent = parent;
+    cfg.dwFlags = spec.Flags;
+    cfg.dwCommonButtons = spec.CommonButtons;
+    cfg.pszWindowTitle = spec.WindowTitle.c_str();
+    if (spec.MainIconHandle) {
+        cfg.hMainIcon = static_cast<HICON>(spec.MainIconHandle);
+    } else {
+        cfg.pszMainIcon = MAKEINTRESOURCEW(spec.MainIcon);
+    }
+    cfg.pszMainInstruction = TextOrNull(spec.MainInstruction);
+    cfg.pszContent = TextOrNull(spec.Content);
+    cfg.cButtons = static_cast<UINT>(buttons.size());
+    cfg.pButtons = buttons.empty() ? nullptr : buttons.data();
+    cfg.nDefaultButton = spec.DefaultButton;
+    cfg.cRadioButtons = static_cast<UINT>(radios.size());
+    cfg.pRadioButtons = radios.empty() ? nullptr : radios.data();
+    cfg.nDefaultRadioButton = spec.DefaultRadioButton;
+    cfg.pszVerificationText = TextOrNull(spec.VerificationText);
+    cfg.pszExpandedInformation = TextOrNull(spec.ExpandedInformation);
+    cfg.pszExpandedControlText = TextOrNull(spec.ExpandedControlText);
+    if (spec.FooterIconHandle) {
+        cfg.hFooterIcon = static_cast<HICON>(spec.FooterIconHandle);
+    } else {
+        cfg.pszFooterIcon = MAKEINTRESOURCEW(spec.FooterIcon);
+    }
+    cfg.pszFooter = TextOrNull(spec.Footer);
+    cfg.pfCallback = DialogCallback;
+    cfg.lpCallbackData = reinterpret_cast<LONG_PTR>(&hooks);
+    cfg.cxWidth = width;
+
+    int button = 0;
+    int radio = 0;
+    BOOL verified = (spec.Flags & TDF_VERIFICATION_FLAG_CHECKED) ? TRUE : FALSE;
+    // Some implementations report a dialog that could not be created as success with the
+    // dialog manager's failure result, -1.
+    if (SUCCEEDED(taskDialogIndirect(&cfg, &button, &radio, &verified)) && button != -1) {
+        outcome.Shown = true;
+        outcome.Button = button;
+        outcome.RadioButton = radio;
+        outcome.VerificationChecked = verified != FALSE;
+    }
+    return outcome;
+}
+
+}  // namespace orvane::win

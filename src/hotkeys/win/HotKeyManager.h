@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "common/win/Handles.h"
+#include "common/win/Window.h"
+
+namespace orvane::win {
+
+// Registers system-wide hotkeys on a hidden window of its own and reports each press.
+// Every registration is identified by a global atom named after the hotkey value.
+class THotKeyManager : private Window {
+  public:
+    using TOnHotKeyPressed = std::function<void(std::uint32_t hotKey, std::uint16_t index)>;
+
+    THotKeyManager();
+    ~THotKeyManager() override;
+
+    // Registers the hotkey; returns its atom, or 0 when the platform refuses it.
+    std::uint16_t AddHotKey(std::uint32_t hotKey);
+    void ClearHotKeys();
+    std::size_t Count() const { return entries_.size(); }
+    HWND Handle() const { return Window::Handle(); }
+
+    TOnHotKeyPressed OnHotKeyPressed;
+
+  private:
+    struct HotKeyEntry {
+        std::uint32_t HotKey;
+        UniqueAtom Index;
+    };
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    std::vector<HotKeyEntry> entries_;
+};
+
+}  // namespace orvane::win
