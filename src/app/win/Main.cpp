@@ -38,24 +38,6 @@ constexpr UINT_PTR kDefragTimer = 2;
 constexpr int kAboutWidth = 360;
 constexpr int kAboutHeight = 210;
 
-std::wstring WindowsFolder() {
-    wchar_t buf[MAX_PATH];
-    const UINT n = ::GetWindowsDirectoryW(buf, MAX_PATH);
-    std::wstring dir(buf, n < MAX_PATH ? n : 0);
-    if (dir.empty() || dir.back() != L'\\') {
-        dir += L'\\';
-    }
-    return dir;
-}
-
-UniqueIcon ExtractSmallIcon(const std::wstring& file, int index) {
-    HICON large = nullptr;
-    HICON small = nullptr;
-    ::ExtractIconExW(file.c_str(), index, &large, &small, 1);
-    UniqueIcon discard(large);  // only the small one is used
-    return UniqueIcon(small);
-}
-
 int ScreenDpi(HWND hwnd) {
     WindowDc dc(hwnd);
     return dc.get() ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : kBaseDpi;
@@ -152,7 +134,6 @@ bool TFrmOrvaneMain::FormCreate() {
     InitSettings();
     // 12.–16.
     SetVersionLabel();
-    LoadMenuIcons();
     EnablePrivilege(L"SeDebugPrivilege", true);
     tray_.SetTip(L"Orvane");
     TimerTimer();
@@ -193,13 +174,7 @@ void TFrmOrvaneMain::SetVersionLabel() {
                      (L"版本      " + FormatVersionText(GetFileVersionText(exe), true)).c_str());
 }
 
-void TFrmOrvaneMain::LoadMenuIcons() {
-    const std::wstring windows = WindowsFolder();
-    genericAppIcon_ = IsVista ? ExtractSmallIcon(windows + L"System32\\User32.dll", 0)
-                              : ExtractSmallIcon(windows + L"System32\\Shell32.dll", 2);
-    taskManagerIcon_ = ExtractSmallIcon(windows + L"System32\\taskmgr.exe", 0);
-}
-
+// The menu loads its own icons (the generic application icon and the Task Manager's).
 void TFrmOrvaneMain::BuildTrayMenu() {
     menuHost_ = std::make_unique<MainMenuHost>(*this, separators_);
     trayMenu_ = std::make_unique<TrayMenu>(Handle(), *menuHost_);

@@ -73,7 +73,6 @@ class TFrmOrvaneMain : public Window {
   private:
     // Start-up pieces.
     void CreateAboutControls();
-    void LoadMenuIcons();
     void BuildTrayMenu();
     void SetVersionLabel();
     std::wstring GetIniFile();
@@ -103,8 +102,6 @@ class TFrmOrvaneMain : public Window {
     UniqueIcon appIcon_;
     UniqueIcon appIconSmall_;
     UniqueIcon trayPicture_;
-    UniqueIcon genericAppIcon_;
-    UniqueIcon taskManagerIcon_;
     UniqueFont uiFont_;
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
