@@ -1,5 +1,7 @@
 #include "processes/win/MenuGlyphFont.h"
 
+#include <iterator>
+
 #include "processes/core/TrayMenuModel.h"
 #include "processes/win/ProcessMenuResources.h"
 
