@@ -25,10 +25,15 @@ std::wstring WindowsPath(const wchar_t* relative) {
     return std::wstring(dir, n) + L"\\" + relative;
 }
 
+// The small icon only: the menu never shows the large one, so it is not made at all.
 UniqueIcon SmallIconOf(const std::wstring& file, int index) {
+    if (file.empty()) {
+        return UniqueIcon();
+    }
     HICON small = nullptr;
-    ::ExtractIconExW(file.c_str(), index, nullptr, &small, 1);
-    return UniqueIcon(small);
+    const UINT extracted = ::ExtractIconExW(file.c_str(), index, nullptr, &small, 1);
+    // With nothing extracted the handle holds no icon (Wine may leave junk in it).
+    return UniqueIcon(extracted > 0 ? small : nullptr);
 }
 
 COLORREF ToColorRef(TColor c) {
@@ -128,18 +133,8 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
         static_cast<MenuLine&>(item) =
             MakeProcessLine(e, description, lineOptions, host_.DisplayedTotal(), format);
         item.CommandId = kCmdFirstProcessLine + static_cast<unsigned>(i);
-        HICON large = nullptr;
-        HICON small = nullptr;
-        const UINT extracted =
-            item.Path.empty() ? 0 : ::ExtractIconExW(item.Path.c_str(), 0, &large, &small, 1);
-        // With nothing extracted the handles hold no icons (Wine may leave junk in them).
-        UniqueIcon largeOwner(extracted > 0 ? large : nullptr);
-        UniqueIcon smallOwner(extracted > 0 ? small : nullptr);
-        if (extracted == 2 && smallOwner) {
-            item.hIcon = std::move(smallOwner);
-        } else {
-            item.NoIcon = true;
-        }
+        item.hIcon = SmallIconOf(item.Path, 0);
+        item.NoIcon = !item.hIcon;
         lines.push_back(std::move(item));
     }
     return lines;
