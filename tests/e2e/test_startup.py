@@ -1,15 +1,25 @@
 """Start-up, single instance and exit of the real program."""
+import json
 import os
 
 from orvane_e2e import Session, run_tests, wait_until
 
 WM_QUERYENDSESSION = 0x11
+WM_CLOSE = 0x10
 
 
 def tray_shows_icon(session):
     pixels = session.tray_icon()
     colours = {p for row in pixels for p in row}
     return len(colours) > 2  # a picture, not the bare taskbar
+
+
+def open_from_tray_menu(s, key):
+    s.xdotool("mousemove", "1014", "758", "click", "3")
+    menu = wait_until("the tray menu", lambda: s.xdotool(
+        "search", "--onlyvisible", "--classname", "Orvane.exe"))
+    s.xdotool("windowfocus", menu.splitlines()[0])
+    s.xdotool("key", key)
 
 
 def test_starts_hidden_with_tray_icon_and_single_instance(args):
@@ -33,11 +43,7 @@ def test_exit_from_menu_removes_icon_and_keeps_settings(args):
         s.wait_main_window()
         wait_until("the tray icon", lambda: tray_shows_icon(s))
         # Right-click the icon, then choose "退出(&E)" with its access key.
-        s.xdotool("mousemove", "1014", "758", "click", "3")
-        menu = wait_until("the tray menu", lambda: s.xdotool(
-            "search", "--onlyvisible", "--classname", "Orvane.exe"))
-        s.xdotool("windowfocus", menu.splitlines()[0])
-        s.xdotool("key", "e")
+        open_from_tray_menu(s, "e")
         wait_until("the process to end", lambda: not s.orvane_running(), timeout=20)
         assert first.poll() is not None or first.wait(timeout=10) is not None
         assert not tray_shows_icon(s)
@@ -94,6 +100,34 @@ def test_first_run_screen_unticked_writes_nothing(args):
             os.path.dirname(settings))
 
 
+def about_window(s):
+    rc, out = s.probe("dialog", "--class", "TFrmOrvaneMain", "--timeout", "15000")
+    assert rc == 0, "the about window is not visible"
+    return json.loads(out)
+
+
+def test_about_window_shows_version_and_only_hides(args):
+    with Session(args, "about") as s:
+        s.install(settings="[General]\nShowWelcomeWindow=0\n")
+        s.start()
+        s.wait_main_window()
+        wait_until("the tray icon", lambda: tray_shows_icon(s))
+        open_from_tray_menu(s, "a")
+        about = about_window(s)
+        assert "版本      1.0" in texts_of(about), texts_of(about)
+        # Its close box hides it; the program keeps running.
+        s.post("TFrmOrvaneMain", WM_CLOSE)
+        wait_until("the about window to hide", lambda: s.probe(
+            "count", "--class", "TFrmOrvaneMain", "--visible")[1] == "0")
+        assert s.orvane_running()
+        # "确定(&O)" hides it too.
+        open_from_tray_menu(s, "a")
+        s.click(about_window(s)["hwnd"], "确定(&O)")
+        wait_until("the about window to hide", lambda: s.probe(
+            "count", "--class", "TFrmOrvaneMain", "--visible")[1] == "0")
+        assert s.orvane_running() and s.main_window_count() == 1
+
+
 def test_session_end_saves_settings(args):
     with Session(args, "session-end") as s:
         settings = s.install(settings="[General]\nShowWelcomeWindow=0\n")
@@ -111,4 +145,5 @@ if __name__ == "__main__":
         test_session_end_saves_settings,
         test_first_run_screen_ticked_saves_at_once,
         test_first_run_screen_unticked_writes_nothing,
+        test_about_window_shows_version_and_only_hides,
     ])

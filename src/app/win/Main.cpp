@@ -11,6 +11,7 @@
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
+#include "common/win/PlaceWindow.h"
 #include "common/win/UserLocale.h"
 #include "dialogs/core/MsgBox.h"
 #include "dialogs/win/MessageDialogs.h"
@@ -305,6 +306,7 @@ void TFrmOrvaneMain::About1Click() {
 }
 
 void TFrmOrvaneMain::FormShow() {
+    PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
 }
 
