@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "processes/core/MenuItemLayout.h"
+#include "processes/core/MenuShortCutText.h"
 #include "processes/core/TrayMenuModel.h"
 
 namespace orvane {
@@ -152,6 +153,27 @@ TEST(MenuItemLayout, ArithmeticAt96And144Dpi) {
     EXPECT_EQ(DarkSeparatorLine(r, 96).to, (Point{206, 30}));
     EXPECT_EQ(ClassicSeparatorLine(r, 1).from, (Point{5, 31}));
     EXPECT_EQ(ThemedSeparatorRect(r, 96).left, 31);
+}
+
+TEST(MenuShortCutText, ModifiersAndKeyNames) {
+    const auto layout = [](unsigned vk) { return vk == 0xBA ? std::wstring(L";") : L""; };
+    struct Case {
+        std::uint32_t hotKey;
+        const wchar_t* expected;
+    } cases[] = {
+        {0, L""},
+        {0x4000 | 0x8000 | 'D', L"Ctrl+Alt+D"},
+        {0x2000 | 0x4000 | 0x8000 | '7', L"Shift+Ctrl+Alt+7"},
+        {0x10000 | 0x4000 | 0x70, L"Ctrl+F1"},  // the Win bit is not part of the menu shortcut
+        {0x8000 | 0x87, L"Alt+F24"},
+        {0x2000 | 0x2E, L"Shift+Del"},
+        {0x4000 | 0xBA, L"Ctrl+;"},
+        {0x4000 | 0xFF, L""},  // a key without a name
+        {0x4000, L""},         // modifiers alone
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MenuShortCutText(c.hotKey, layout), c.expected) << std::hex << c.hotKey;
+    }
 }
 
 }  // namespace

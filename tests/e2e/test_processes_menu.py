@@ -13,8 +13,9 @@ DARK_BACKGROUND = (57, 63, 63)
 
 
 def settings(menu_mode, top_count=10):
+    # RefreshHotkey Ctrl+Alt+D: the trim command shows it as its shortcut text.
     return (f"[General]\nShowWelcomeWindow=0\nTopProcessCount={top_count}\n"
-            f"[Colors]\nMenuColorMode={menu_mode}\n")
+            f"RefreshHotkey={0x4000 | 0x8000 | ord('D')}\n[Colors]\nMenuColorMode={menu_mode}\n")
 
 
 def menu_window(s):

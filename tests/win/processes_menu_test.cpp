@@ -6,6 +6,7 @@
 
 #include "processes/core/TrayMenuCommands.h"
 #include "processes/win/MenuGlyphFont.h"
+#include "processes/win/HotkeyShortCut.h"
 #include "processes/win/MenuItemPainter.h"
 #include "processes/win/TrayMenu.h"
 #include "processes_fixtures.h"
@@ -99,6 +100,13 @@ TEST(TrayMenu, ProcessLineShowsDescriptionAndMergeCount) {
     EXPECT_TRUE(line->bMultipleProcess);
     EXPECT_EQ(line->ProcessID, first);
     EXPECT_TRUE(line->Path.ends_with(kChild));
+}
+
+TEST(HotkeyShortCutText, NamesFromTheKeyboardLayout) {
+    EXPECT_EQ(HotkeyShortCutText(0x4000 | 0x8000 | 'D'), L"Ctrl+Alt+D");
+    EXPECT_EQ(HotkeyShortCutText(0), L"");
+    const std::wstring numpad = HotkeyShortCutText(0x4000 | VK_MULTIPLY);
+    EXPECT_TRUE(numpad.starts_with(L"Ctrl+") && numpad.size() > 5) << numpad;
 }
 
 TEST(MenuGlyphFont, RegistersTheCarriedFontForThisProcess) {

@@ -19,6 +19,7 @@
 #include "monitor/core/MemoryInfo.h"
 #include "monitor/core/TimerIntervals.h"
 #include "processes/core/TrayMenuCommands.h"
+#include "processes/win/HotkeyShortCut.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "settings/core/SettingsSchema.h"
 #include "settings/win/ProfileFile.h"
@@ -58,7 +59,11 @@ class MainMenuHost final : public TrayMenuHost {
     int IconSize() const override { return form_.IconSize; }
     int MonitorDpi() const override { return ScreenDpi(form_.Handle()); }
 
-    // Stand-ins until the colour roles and the shortcut text are in.
+    std::wstring HotkeyText() const override {
+        return HotkeyShortCutText(static_cast<std::uint32_t>(form_.MemOptions.RefreshHotkey));
+    }
+
+    // Stand-ins until the colour roles are in.
     int GetMenuModeColor() const override { return form_.MemOptions.MenuColorMode == 1 ? 1 : 0; }
     TColor GetProcMenuHighlighColor(bool DefaultsOnly, int) const override {
         const TColor set = form_.MemOptions.ProcMenuHightlightColor;
@@ -67,7 +72,6 @@ class MainMenuHost final : public TrayMenuHost {
         }
         return GetMenuModeColor() == 1 ? 0x4D4D8B : 0xE7E7FB;
     }
-    std::wstring HotkeyText() const override { return {}; }
 
   private:
     const TFrmOrvaneMain& form_;
