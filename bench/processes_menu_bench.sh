@@ -7,7 +7,13 @@ build="${1:-$here/../build/mingw}"
 export WINEPREFIX="${ORVANE_BENCH_PREFIX:-${TMPDIR:-/tmp}/orvane-bench-processes}"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
 "$here/../tests/e2e/make-prefix.sh" "$WINEPREFIX" >/dev/null
-display=":${ORVANE_BENCH_DISPLAY:-73}"
+n="${ORVANE_BENCH_DISPLAY:-}"
+if [ -z "$n" ]; then
+    for n in $(seq 140 199); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+    done
+fi
+display=":$n"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
