@@ -278,6 +278,12 @@ class Session:
         x, y = TRAY_ICON_96[0] - scale - index * (size + 4), TRAY_ICON_96[1] - scale
         return self.pixels(png, x, y, size, size)
 
+    def tray_shows_icon(self):
+        """Whether the first tray slot shows a picture. The bare taskbar is one colour; the drawn
+        icon may add only one more (white digits and bar with the grey full bar on Wine's white
+        taskbar)."""
+        return len({p for row in self.tray_icon() for p in row}) > 1
+
     def wine_processes(self):
         """Names of the Windows processes running in this prefix (from /proc)."""
         names = []
