@@ -78,15 +78,18 @@ class Session:
     def __enter__(self):
         try:
             self._make_prefix()
-            self._start_display()
-            # One persistent server with no pipes of ours: a server started by a wine call whose
-            # output we capture would keep that pipe open and stall the call.
-            subprocess.run(["wineserver", "-p"], env=self.env(), stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL, timeout=30)
+            self._start_server()
+            # The registry is set with no display and the server restarted before any program
+            # runs: regedit leaves a display-less desktop process behind, and the desktop reads
+            # LogPixels and the theme only when it starts.
             regs = {r"HKEY_CURRENT_USER\Control Panel\Desktop": {"LogPixels": self.dpi}}
             for key, values in self.registry.items():
                 regs.setdefault(key, {}).update(values)
             self.import_registry(regs)
+            subprocess.run(["wineserver", "-k"], env=self.env(), stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=60)
+            self._start_server()
+            self._start_display()
         except BaseException:
             self.close()
             raise
@@ -103,6 +106,12 @@ class Session:
         shutil.rmtree(self.root, ignore_errors=True)
         os.makedirs(self.root)
         subprocess.run(["cp", "-a", template, self.prefix], check=True)
+
+    def _start_server(self):
+        # One persistent server with no pipes of ours: a server started by a wine call whose
+        # output we capture would keep that pipe open and stall the call.
+        subprocess.run(["wineserver", "-p"], env=self.env(), stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30)
 
     def _start_display(self):
         # The first free display number from 110 up; the lock file is taken by Xvfb itself.
@@ -277,6 +286,12 @@ class Session:
         scale = {16: 0, 20: 4, 24: 8}.get(size, 0)
         x, y = TRAY_ICON_96[0] - scale - index * (size + 4), TRAY_ICON_96[1] - scale
         return self.pixels(png, x, y, size, size)
+
+    def tray_shows_icon(self):
+        """Whether the first tray slot shows a picture. The bare taskbar is one colour; the drawn
+        icon may add only one more (white digits and bar with the grey full bar on Wine's white
+        taskbar)."""
+        return len({p for row in self.tray_icon() for p in row}) > 1
 
     def wine_processes(self):
         """Names of the Windows processes running in this prefix (from /proc)."""

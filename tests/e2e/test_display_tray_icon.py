@@ -58,21 +58,12 @@ def find_in_tray(s, pictures, save=None):
     return False
 
 
-def restart_desktop(s):
-    """The registry import at set-up already started the desktop process, with the DPI it had
-    then; a fresh one reads the prefix's LogPixels and sizes the tray icons for it."""
-    for flag in ("-k", "-p"):
-        subprocess.run(["wineserver", flag], env=s.env(), stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=False, timeout=60)
-
-
 def check_icon(args, dpi, light):
     name = f"tray-{dpi}-{'light' if light else 'dark'}"
     registry = {PERSONALIZE: {"SystemUsesLightTheme": 1 if light else 0}}
     with Session(args, name, dpi=dpi, registry=registry) as s:
         # Light: transparent background over the taskbar; dark: the opaque black background.
         s.install(settings=SETTINGS.format(trans=1 if light else 0))
-        restart_desktop(s)
         s.start()
         s.wait_main_window()
         save = os.path.join(args.work, f"display-{name}.png")

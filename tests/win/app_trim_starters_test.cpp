@@ -1,49 +1,116 @@
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
+#include <map>
+#include <vector>
+
 #include "app/win/Main.h"
+#include "hotkeys/core/HotKeyValue.h"
+#include "processes/core/TrayMenuCommands.h"
 
 namespace orvane::win {
 namespace {
 
-// Every way of starting a trim reaches the trim service exactly once.
-TEST(TrimStarters, EachStarterRunsOneTrim) {
-    int trims = 0;
-    MemorySnapshot snapshot{50, 8ull << 30, 4ull << 30, 16ull << 30, 8ull << 30};
-    MainServices services;
-    services.ReadMemory = [&] { return snapshot; };
-    services.TrimAllWorkingSets = [&] { ++trims; };
-    TFrmOrvaneMain form(services);
-    ASSERT_TRUE(form.FormCreate());
-    // Start-up trims once only when periodic trimming is on.
-    EXPECT_EQ(trims, form.MemOptions.DefragEveryActive ? 1 : 0);
-    trims = 0;
+// Records the platform calls of trims instead of making them.
+class RecordingTrimmer final : public WorkingSetTrimmer {
+  public:
+    HANDLE Open(DWORD pid) override {
+        calls.push_back({'O', pid});
+        return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(pid) + 1);
+    }
+    void Trim(HANDLE h) override { calls.push_back({'T', PidOf(h)}); }
+    void Close(HANDLE h) override { calls.push_back({'C', PidOf(h)}); }
 
-    form.MemoryDefragmenter1Click();
-    EXPECT_EQ(trims, 1);
-    form.HotKeyManager1HotKeyPressed();
-    EXPECT_EQ(trims, 2);
-    form.MemOptions.DefragEveryActive = false;
-    form.TimerDefragTimer();
-    EXPECT_EQ(trims, 2);
-    form.MemOptions.DefragEveryActive = true;
-    form.TimerDefragTimer();
-    EXPECT_EQ(trims, 3);
+    // The number of runs seen: every process of a run is opened, trimmed and closed in turn,
+    // and a run visits a process once, so the count of opens of our own process is the count
+    // of runs.
+    int Runs() const {
+        int runs = 0;
+        for (size_t i = 0; i < calls.size(); ++i) {
+            if (calls[i].kind == 'O' && calls[i].pid == ::GetCurrentProcessId()) {
+                ++runs;
+            }
+        }
+        return runs;
+    }
+    bool EveryProcessOpenedTrimmedClosed() const {
+        if (calls.size() % 3 != 0) {
+            return false;
+        }
+        for (size_t i = 0; i < calls.size(); i += 3) {
+            if (calls[i].kind != 'O' || calls[i + 1].kind != 'T' || calls[i + 2].kind != 'C' ||
+                calls[i + 1].pid != calls[i].pid || calls[i + 2].pid != calls[i].pid) {
+                return false;
+            }
+        }
+        return true;
+    }
 
-    // The high-memory step: the load rises past RedPercent.
-    form.MemOptions.Warn = form.MemOptions.WarnMsgBox = form.MemOptions.WriteLog = false;
-    form.MemOptions.DefragOnHighMemory = true;
-    form.MemOptions.RedPercent = 60;
-    // (The icon shows the used amount by default: it changes with the available memory.)
-    snapshot.MemoryLoad = 61;
-    snapshot.AvailPhys = 3ull << 30;
-    form.TimerTimer();
-    EXPECT_EQ(trims, 4);
-    snapshot.MemoryLoad = 62;  // still high: no second firing
-    snapshot.AvailPhys = 2ull << 30;
-    form.TimerTimer();
-    EXPECT_EQ(trims, 4);
+    struct Call {
+        char kind;
+        DWORD pid;
+    };
+    std::vector<Call> calls;
+
+  private:
+    static DWORD PidOf(HANDLE h) { return static_cast<DWORD>(reinterpret_cast<INT_PTR>(h) - 1); }
+};
+
+class TrimStarters : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        MainServices services;
+        services.Trimmer = &trimmer;
+        form = std::make_unique<TFrmOrvaneMain>(services);
+        ASSERT_TRUE(form->FormCreate());
+        trimmer.calls.clear();  // start-up trims only with periodic trimming on
+    }
+
+    RecordingTrimmer trimmer;
+    std::unique_ptr<TFrmOrvaneMain> form;
+};
+
+TEST_F(TrimStarters, MenuCommandRunsOnce) {
+    ::SendMessageW(form->Handle(), WM_COMMAND, kCmdMemoryDefragmenter, 0);
+    EXPECT_EQ(trimmer.Runs(), 1);
+    EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
+}
+
+TEST_F(TrimStarters, HotkeyPressRunsOnce) {
+    constexpr std::uint32_t kCtrlAltF10 = kHotKeyCtrl | kHotKeyAlt | VK_F10;
+    const std::uint16_t index = form->HotKeys().AddHotKey(kCtrlAltF10);
+    ASSERT_NE(index, 0);
+    ::SendMessageW(form->HotKeys().Handle(), WM_HOTKEY, index,
+                   MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F10));
+    EXPECT_EQ(trimmer.Runs(), 1);
+    EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
+}
+
+TEST_F(TrimStarters, TrimTimerRunsOnlyWithPeriodicTrimmingOn) {
+    constexpr WPARAM kDefragTimer = 2;
+    form->MemOptions.DefragEveryActive = false;
+    ::SendMessageW(form->Handle(), WM_TIMER, kDefragTimer, 0);
+    EXPECT_EQ(trimmer.Runs(), 0);
+    form->MemOptions.DefragEveryActive = true;
+    ::SendMessageW(form->Handle(), WM_TIMER, kDefragTimer, 0);
+    EXPECT_EQ(trimmer.Runs(), 1);
+    EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
+}
+
+TEST_F(TrimStarters, VisitsEveryListedProcessOnce) {
+    ::SendMessageW(form->Handle(), WM_COMMAND, kCmdMemoryDefragmenter, 0);
+    // Every trimmed process is a live one; none is visited twice.
+    std::map<DWORD, int> visits;
+    for (const auto& c : trimmer.calls) {
+        if (c.kind == 'O') {
+            ++visits[c.pid];
+        }
+    }
+    ASSERT_FALSE(visits.empty());
+    for (const auto& [pid, n] : visits) {
+        EXPECT_EQ(n, 1) << pid;
+        EXPECT_NE(pid, 0u);
+    }
 }
 
 }  // namespace

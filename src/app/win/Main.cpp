@@ -17,12 +17,15 @@
 #include "display/win/DarkMode.h"
 #include "dialogs/core/MsgBox.h"
 #include "dialogs/win/MessageDialogs.h"
-#include "monitor/core/HighMemoryActions.h"
+#include "monitor/core/ByteSize.h"
 #include "monitor/core/MemoryInfo.h"
 #include "monitor/core/TimerIntervals.h"
+#include "processes/core/TrayMenuCommands.h"
+#include "processes/win/HotkeyShortCut.h"
+#include "processes/win/WorkingSetTrimmer.h"
+#include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
 #include "monitor/win/LowMemoryWarning.h"
-#include "settings/core/DefaultMenuItem.h"
 #include "settings/core/SettingsSchema.h"
 #include "settings/win/ProfileFile.h"
 
@@ -38,45 +41,51 @@ constexpr wchar_t kDonateUrl[] = L"https://www.velmoria.com/orvane/donate";
 constexpr UINT_PTR kSamplingTimer = 1;
 constexpr UINT_PTR kDefragTimer = 2;
 
-enum MenuCommand : UINT {
-    kCmdTaskManager = 1001,
-    kCmdDefragment,
-    kCmdShowLog,
-    kCmdSettings,
-    kCmdAbout,
-    kCmdExit,
-};
-
 // About-window layout at 96 DPI.
 constexpr int kAboutWidth = 360;
 constexpr int kAboutHeight = 210;
-
-std::wstring WindowsFolder() {
-    wchar_t buf[MAX_PATH];
-    const UINT n = ::GetWindowsDirectoryW(buf, MAX_PATH);
-    std::wstring dir(buf, n < MAX_PATH ? n : 0);
-    if (dir.empty() || dir.back() != L'\\') {
-        dir += L'\\';
-    }
-    return dir;
-}
-
-UniqueIcon ExtractSmallIcon(const std::wstring& file, int index) {
-    HICON large = nullptr;
-    HICON small = nullptr;
-    ::ExtractIconExW(file.c_str(), index, &large, &small, 1);
-    UniqueIcon discard(large);  // only the small one is used
-    return UniqueIcon(small);
-}
 
 int ScreenDpi(HWND hwnd) {
     WindowDc dc(hwnd);
     return dc.get() ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : kBaseDpi;
 }
 
+// What the tray menu reads from the main form at each opening.
+class MainMenuHost final : public TrayMenuHost {
+  public:
+    MainMenuHost(const TFrmOrvaneMain& form, const NumberSeparators& separators)
+        : form_(form), separators_(separators) {}
+    const TOrvaneOptions& MenuOptions() const override { return form_.MemOptions; }
+    std::uint64_t DisplayedTotal() const override { return form_.DisplayedTotal; }
+    std::wstring MemoryInfoText() const override { return form_.MemoryInfoText; }
+    std::wstring FormatByteSize(std::uint64_t bytes) const override {
+        return orvane::FormatByteSize(static_cast<std::int64_t>(bytes), separators_);
+    }
+    int IconSize() const override { return form_.IconSize; }
+    int MonitorDpi() const override { return ScreenDpi(form_.Handle()); }
+
+    std::wstring HotkeyText() const override {
+        return HotkeyShortCutText(static_cast<std::uint32_t>(form_.MemOptions.RefreshHotkey));
+    }
+
+    // Stand-ins until the colour roles are in.
+    int GetMenuModeColor() const override { return MenuModeNow(form_.MemOptions); }
+    TColor GetProcMenuHighlighColor(bool DefaultsOnly, int nForceColorMode) const override {
+        return ProcMenuHighlightNow(form_.MemOptions, DefaultsOnly, nForceColorMode);
+    }
+
+  private:
+    const TFrmOrvaneMain& form_;
+    const NumberSeparators& separators_;
+};
+
 }  // namespace
 
-TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {}
+TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {
+    HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
+        RunEventHandler([this] { HotKeyManager1HotKeyPressed(); });
+    };
+}
 
 TFrmOrvaneMain::~TFrmOrvaneMain() {
     FormDestroy();
@@ -103,9 +112,6 @@ bool TFrmOrvaneMain::FormCreate() {
     tray_.Attach(Handle());
     CreateAboutControls();
     BuildTrayMenu();
-    HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
-        RunEventHandler([this] { HotKeyManager1HotKeyPressed(); });
-    };
 
     // 1. Operating-system test.
     OSVERSIONINFOW vi{};
@@ -138,7 +144,6 @@ bool TFrmOrvaneMain::FormCreate() {
     InitSettings();
     // 12.–16.
     SetVersionLabel();
-    LoadMenuIcons();
     EnablePrivilege(L"SeDebugPrivilege", true);
     tray_.SetTip(L"Orvane");
     RunEventHandler([this] { TimerTimer(); });
@@ -179,25 +184,10 @@ void TFrmOrvaneMain::SetVersionLabel() {
                      (L"版本      " + FormatVersionText(GetFileVersionText(exe), true)).c_str());
 }
 
-void TFrmOrvaneMain::LoadMenuIcons() {
-    const std::wstring windows = WindowsFolder();
-    genericAppIcon_ = IsVista ? ExtractSmallIcon(windows + L"System32\\User32.dll", 0)
-                              : ExtractSmallIcon(windows + L"System32\\Shell32.dll", 2);
-    taskManagerIcon_ = ExtractSmallIcon(windows + L"System32\\taskmgr.exe", 0);
-}
-
+// The menu loads its own icons (the generic application icon and the Task Manager's).
 void TFrmOrvaneMain::BuildTrayMenu() {
-    trayMenu_.reset(::CreatePopupMenu());
-    HMENU m = trayMenu_.get();
-    ::AppendMenuW(m, MF_STRING, kCmdTaskManager, L"启动任务管理器(&T)");
-    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(m, MF_STRING, kCmdDefragment, L"内存碎片整理(&D)");
-    ::AppendMenuW(m, MF_STRING, kCmdShowLog, L"高内存使用率日志(&H)");
-    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(m, MF_STRING, kCmdSettings, L"设置(&S)");
-    ::AppendMenuW(m, MF_STRING, kCmdAbout, L"关于(&A)");
-    ::AppendMenuW(m, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(m, MF_STRING, kCmdExit, L"退出(&E)");
+    menuHost_ = std::make_unique<MainMenuHost>(*this, separators_);
+    trayMenu_ = std::make_unique<TrayMenu>(Handle(), *menuHost_);
 }
 
 std::wstring TFrmOrvaneMain::GetIniFile() {
@@ -214,7 +204,7 @@ void TFrmOrvaneMain::LoadOptions() {
     // The font carries the effective text colour, not the stored one.
     MemOptions.Font.Color = MemOptions.FontColor;
     if (!MemOptions.WriteLog) {
-        ::DeleteMenu(trayMenu_.get(), kCmdShowLog, MF_BYCOMMAND);
+        trayMenu_->RemoveItem(kCmdShowLog);
     }
     UpdateShortCut();
     InitDefaultMenu();
@@ -245,7 +235,7 @@ void TFrmOrvaneMain::InitSettings() {
 // New DPI, icon size, theme or locale: renews the menu background and the icon's size and
 // colours, and draws the icon again at once.
 void TFrmOrvaneMain::InitVisualSettings() {
-    menuBackground_.InitBgMenu(trayMenu_.get(), MemOptions);
+    menuBackground_.InitBgMenu(trayMenu_->Handle(), MemOptions);
     painter_.InitVisualSettings(Handle());
     IconSize = painter_.IconSize();
     SetFontColor(MemOptions);
@@ -254,21 +244,7 @@ void TFrmOrvaneMain::InitVisualSettings() {
 }
 
 void TFrmOrvaneMain::InitDefaultMenu() {
-    UINT item = static_cast<UINT>(-1);
-    switch (DefaultMenuItemFor(MemOptions.DoubleClickAction)) {
-        case DefaultMenuItem::LaunchTaskManager:
-            item = kCmdTaskManager;
-            break;
-        case DefaultMenuItem::Defragment:
-            item = kCmdDefragment;
-            break;
-        case DefaultMenuItem::Settings:
-            item = kCmdSettings;
-            break;
-        case DefaultMenuItem::None:
-            break;
-    }
-    ::SetMenuDefaultItem(trayMenu_.get(), item, FALSE);
+    trayMenu_->InitDefaultMenu(MemOptions.DoubleClickAction);
 }
 
 void TFrmOrvaneMain::UpdateShortCut() {
@@ -319,26 +295,6 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
         AppendHighMemoryLog(MemOptions.LogFile, snapshot, separators_);
     };
     RunHighMemoryActions(MemOptions, tms, WarningDialogOpen, actions);
-}
-
-void TFrmOrvaneMain::TrimAllWorkingSets() {
-    if (services_.TrimAllWorkingSets) {
-        services_.TrimAllWorkingSets();
-    }
-}
-
-void TFrmOrvaneMain::MemoryDefragmenter1Click() {
-    TrimAllWorkingSets();
-}
-
-void TFrmOrvaneMain::HotKeyManager1HotKeyPressed() {
-    TrimAllWorkingSets();
-}
-
-void TFrmOrvaneMain::TimerDefragTimer() {
-    if (MemOptions.DefragEveryActive) {
-        TrimAllWorkingSets();
-    }
 }
 
 void TFrmOrvaneMain::AppLoaded() {
@@ -416,7 +372,31 @@ void TFrmOrvaneMain::MneShowLogClick() {
     ShowHighMemoryLog(Handle(), MemOptions.LogFile, MemOptions.RedPercent);
 }
 
+void TFrmOrvaneMain::TrimAllWorkingSets() {
+    win::TrimAllWorkingSets(services_.Trimmer ? *services_.Trimmer : systemTrimmer_);
+}
+
+void TFrmOrvaneMain::HotKeyManager1HotKeyPressed() {
+    MemoryDefragmenter1Click();
+}
+
+void TFrmOrvaneMain::TimerDefragTimer() {
+    if (MemOptions.DefragEveryActive) {
+        TrimAllWorkingSets();
+    }
+}
+
+void TFrmOrvaneMain::MemoryDefragmenter1Click() {
+    TrimAllWorkingSets();
+}
+
+// The process details dialog comes later; a process line does nothing visible until then.
+void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx&) {}
+
 void TFrmOrvaneMain::FormDestroy() {
+    if (trayMenu_) {
+        trayMenu_->FreeIconsFromMenu();
+    }
     if (Handle()) {
         ::KillTimer(Handle(), kSamplingTimer);
         ::KillTimer(Handle(), kDefragTimer);
@@ -426,11 +406,7 @@ void TFrmOrvaneMain::FormDestroy() {
 }
 
 void TFrmOrvaneMain::ShowTrayMenu(int x, int y) {
-    // The menu only closes on an outside click when our window is in the foreground.
-    ::SetForegroundWindow(Handle());
-    ::TrackPopupMenuEx(trayMenu_.get(), TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_BOTTOMALIGN, x, y,
-                       Handle(), nullptr);
-    ::PostMessageW(Handle(), WM_NULL, 0, 0);
+    trayMenu_->Popup(POINT{x, y});
 }
 
 LRESULT TFrmOrvaneMain::OnTrayNotify(WPARAM wp, LPARAM lp) {
@@ -450,10 +426,10 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
         case IDCANCEL:
             Button1Click();
             break;
-        case kCmdTaskManager:
+        case kCmdLaunchTaskManager:
             LaunchTaskManager1Click();
             break;
-        case kCmdDefragment:
+        case kCmdMemoryDefragmenter:
             MemoryDefragmenter1Click();
             break;
         case kCmdShowLog:
@@ -462,10 +438,13 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
         case kCmdAbout:
             About1Click();
             break;
-        case kCmdExit:
+        case kCmdClose:
             Close1Click();
             break;
         default:
+            if (const TMenuItemEx* line = trayMenu_->ProcessLine(LOWORD(wp))) {
+                GetAppInfo(*line);
+            }
             break;
     }
     return 0;
@@ -494,6 +473,24 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             RunEventHandler([&] { OnCommand(wp, lp); });
             return 0;
+        case WM_MEASUREITEM:
+            if (trayMenu_ && trayMenu_->MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp))) {
+                return TRUE;
+            }
+            break;
+        case WM_DRAWITEM:
+            if (trayMenu_ && trayMenu_->DrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lp))) {
+                return TRUE;
+            }
+            break;
+        case WM_MENUCHAR:
+            if (trayMenu_) {
+                if (const LRESULT r =
+                        trayMenu_->MenuChar(LOWORD(wp), reinterpret_cast<HMENU>(lp))) {
+                    return r;
+                }
+            }
+            break;
         case WM_TIMER:
             RunEventHandler([&] { OnTimer(wp); });
             return 0;

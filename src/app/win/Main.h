@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/win/TrayIcon.h"
@@ -14,6 +15,8 @@
 #include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
+#include "processes/win/TrayMenu.h"
+#include "processes/win/WorkingSetTrimmer.h"
 #include "settings/win/DataPaths.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
@@ -27,7 +30,7 @@ struct MainServices {
         return static_cast<std::uint32_t>(::GetTickCount());
     };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
-    std::function<void()> TrimAllWorkingSets;    // empty: no trimming
+    WorkingSetTrimmer* Trimmer = nullptr;        // null: the system's calls
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -56,6 +59,9 @@ class TFrmOrvaneMain : public Window {
     void MemoryDefragmenter1Click();
     void HotKeyManager1HotKeyPressed();
     void TimerDefragTimer();
+    // The memory defragmenter: every reachable process's working set emptied.
+    void TrimAllWorkingSets();
+    void GetAppInfo(const TMenuItemEx& line);
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
@@ -70,9 +76,7 @@ class TFrmOrvaneMain : public Window {
     int MenuTextHeight = 0;
 
     TrayIcon& Tray() { return tray_; }
-
-    // All working sets, trimmed through the service; every trim starter comes here.
-    void TrimAllWorkingSets();
+    THotKeyManager& HotKeys() { return HotKeyManager1; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -80,7 +84,6 @@ class TFrmOrvaneMain : public Window {
   private:
     // Start-up pieces.
     void CreateAboutControls();
-    void LoadMenuIcons();
     void BuildTrayMenu();
     void SetVersionLabel();
     std::wstring GetIniFile();
@@ -107,14 +110,14 @@ class TFrmOrvaneMain : public Window {
     MainServices services_;
     TrayIcon tray_;
     THotKeyManager HotKeyManager1;
-    UniqueMenu trayMenu_;
+    SystemWorkingSetTrimmer systemTrimmer_;
+    std::unique_ptr<TrayMenuHost> menuHost_;
+    std::unique_ptr<TrayMenu> trayMenu_;
     UniqueIcon appIcon_;
     UniqueIcon appIconSmall_;
     UniqueIcon trayPicture_;
     TrayIconPainter painter_;
     MenuBackground menuBackground_;
-    UniqueIcon genericAppIcon_;
-    UniqueIcon taskManagerIcon_;
     UniqueFont uiFont_;
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace orvane::win {
+
+// The strings of an executable's version resource (first translation).
+struct TEXEVersionData {
+    std::wstring CompanyName;
+    std::wstring FileDescription;
+    std::wstring FileVersion;
+    std::wstring InternalName;
+    std::wstring LegalCopyright;
+    std::wstring LegalTrademarks;
+    std::wstring OriginalFileName;
+    std::wstring ProductName;
+    std::wstring ProductVersion;
+    std::wstring Comments;
+    std::wstring PrivateBuild;
+    std::wstring SpecialBuild;
+
+    bool operator==(const TEXEVersionData&) const = default;
+};
+
+// All fields empty when the file cannot be read, has no version resource, or has no usable
+// translation table.
+TEXEVersionData ReadExeVersionData(const std::wstring& FileName);
+
+}  // namespace orvane::win

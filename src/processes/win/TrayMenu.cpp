@@ -1,0 +1,295 @@
+#include "processes/win/TrayMenu.h"
+
+#include <shellapi.h>
+#include <versionhelpers.h>
+
+#include <algorithm>
+#include <cwctype>
+
+#include "processes/core/ProcessRanking.h"
+#include "processes/core/TrayMenuModel.h"
+#include "processes/win/ExeFileInfo.h"
+#include "processes/win/ProcessList.h"
+#include "common/win/Window.h"
+
+namespace orvane::win {
+
+namespace {
+
+std::wstring WindowsPath(const wchar_t* relative) {
+    wchar_t dir[MAX_PATH] = {};
+    const UINT n = ::GetWindowsDirectoryW(dir, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) {
+        return {};
+    }
+    return std::wstring(dir, n) + L"\\" + relative;
+}
+
+// The small icon only: the menu never shows the large one, so it is not made at all.
+UniqueIcon SmallIconOf(const std::wstring& file, int index) {
+    if (file.empty()) {
+        return UniqueIcon();
+    }
+    HICON small = nullptr;
+    const UINT extracted = ::ExtractIconExW(file.c_str(), index, nullptr, &small, 1);
+    // With nothing extracted the handle holds no icon (Wine may leave junk in it).
+    return UniqueIcon(extracted > 0 ? small : nullptr);
+}
+
+COLORREF ToColorRef(TColor c) {
+    if (IsSystemColor(c)) {
+        return ::GetSysColor(SystemColorIndex(c));
+    }
+    return static_cast<COLORREF>(static_cast<std::uint32_t>(c) & 0xFFFFFFu);
+}
+
+std::vector<TMenuItemEx> FixedItems() {
+    std::vector<TMenuItemEx> items;
+    for (MenuLine& line : FixedTrayMenuItems()) {
+        TMenuItemEx item;
+        static_cast<MenuLine&>(item) = std::move(line);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+}  // namespace
+
+TrayMenu::TrayMenu(HWND owner, TrayMenuHost& host)
+    : owner_(owner), host_(host), menu_(::CreatePopupMenu()), items_(FixedItems()) {
+    appIcon_ = ::IsWindowsVistaOrGreater() ? SmallIconOf(WindowsPath(L"System32\\User32.dll"), 0)
+                                           : SmallIconOf(WindowsPath(L"System32\\Shell32.dll"), 2);
+    taskManagerIcon_ = SmallIconOf(WindowsPath(L"System32\\taskmgr.exe"), 0);
+    Repopulate();
+}
+
+TrayMenu::~TrayMenu() {
+    if (theme_) {
+        ::CloseThemeData(theme_);
+    }
+}
+
+void TrayMenu::Popup(POINT screenPoint) {
+    if (building_) {
+        return;  // a second right-click while the first one still builds
+    }
+    PopupMenuPopup();
+    // Foreground first, or the menu would not close when the user clicks elsewhere.
+    ::SetForegroundWindow(owner_);
+    const UINT align = ::GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    ::TrackPopupMenuEx(menu_.get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN | align, screenPoint.x,
+                       screenPoint.y, owner_, nullptr);
+    ::PostMessageW(owner_, WM_NULL, 0, 0);
+}
+
+void TrayMenu::PopupMenuPopup() {
+    building_ = true;
+    ScopeExit done([this] { building_ = false; });
+    const TOrvaneOptions& o = host_.MenuOptions();
+    // Last opening's lines go first, so that their icons are not held through the build.
+    RebuildMenuItems(items_, {}, {});
+    Repopulate();
+    std::vector<TMenuItemEx> processLines;
+    if (o.ShowTopProcess) {
+        processLines = BuildProcessLines();
+    }
+    std::vector<TMenuItemEx> memoryLines;
+    if (o.ShowMemMenu) {
+        memoryLines = BuildMemoryLines();
+    }
+    RebuildMenuItems(items_, std::move(processLines), std::move(memoryLines));
+    const std::wstring hotkey = host_.HotkeyText();
+    for (TMenuItemEx& item : items_) {
+        item.IsDefault = defaultCommand_ != 0 && item.CommandId == defaultCommand_;
+        if (item.CommandId == kCmdMemoryDefragmenter) {
+            item.ShortCutText = hotkey;
+        }
+    }
+    PrepareDrawing();
+    Repopulate();
+}
+
+std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
+    const TOrvaneOptions& o = host_.MenuOptions();
+    constexpr int kMaxLines = kCmdLastProcessLine - kCmdFirstProcessLine + 1;
+    std::vector<ProcessRecord> top;
+    {
+        ProcessList list;
+        list.Refresh(o.ShowPage, ProcessList::Accounts::Skip);
+        top = TopProcesses(std::move(list.Entries()), o.UnifyProcesses,
+                           std::min(o.TopProcessCount, kMaxLines));
+    }
+    const ProcessLineOptions lineOptions{o.ShowNameInsteadOfModule, o.ProcessValueType,
+                                         o.HighlightProcessAbove};
+    const ByteSizeFormatter format = [this](std::uint64_t b) { return host_.FormatByteSize(b); };
+    std::vector<TMenuItemEx> lines;
+    for (size_t i = 0; i < top.size(); ++i) {
+        ProcessPendingMessages();  // lets the sampling tick and others run during a build
+        const ProcessRecord& e = top[i];
+        // The description is only shown on request; skip the resource read otherwise.
+        const std::wstring description =
+            o.ShowNameInsteadOfModule ? ReadExeVersionData(e.ExeName).FileDescription : L"";
+        TMenuItemEx item;
+        static_cast<MenuLine&>(item) =
+            MakeProcessLine(e, description, lineOptions, host_.DisplayedTotal(), format);
+        item.CommandId = kCmdFirstProcessLine + static_cast<unsigned>(i);
+        item.hIcon = SmallIconOf(item.Path, 0);
+        item.NoIcon = !item.hIcon;
+        lines.push_back(std::move(item));
+    }
+    return lines;
+}
+
+std::vector<TMenuItemEx> TrayMenu::BuildMemoryLines() const {
+    std::vector<TMenuItemEx> lines;
+    for (MenuLine& line : MakeMemoryLines(host_.MemoryInfoText())) {
+        TMenuItemEx item;
+        static_cast<MenuLine&>(item) = std::move(line);
+        lines.push_back(std::move(item));
+    }
+    return lines;
+}
+
+void TrayMenu::PrepareDrawing() {
+    if (theme_) {
+        ::CloseThemeData(theme_);
+        theme_ = nullptr;
+    }
+    if (::IsThemeActive() && ::IsAppThemed()) {
+        theme_ = ::OpenThemeData(owner_, L"MENU");
+    }
+    paint_.dark = host_.GetMenuModeColor() == 1;
+    paint_.styled = theme_ != nullptr;
+    paint_.vista = ::IsWindowsVistaOrGreater();
+    paint_.theme = theme_;
+    paint_.highlight = ToColorRef(host_.GetProcMenuHighlighColor(false, 0));
+    paint_.iconSize = host_.IconSize();
+    paint_.dpi = host_.MonitorDpi();
+    paint_.appIcon = appIcon_.get();
+    paint_.taskManagerIcon = taskManagerIcon_.get();
+
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
+    LOGFONTW lf = ncm.lfMenuFont;
+    {
+        WindowDc screen(nullptr);
+        const int systemDpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+        if (systemDpi > 0 && systemDpi != paint_.dpi) {
+            lf.lfHeight = ::MulDiv(lf.lfHeight, paint_.dpi, systemDpi);
+        }
+    }
+    font_.reset(::CreateFontIndirectW(&lf));
+    lf.lfWeight = FW_BOLD;
+    boldFont_.reset(::CreateFontIndirectW(&lf));
+    glyphFont_ = glyphs_.Create(paint_.iconSize);
+    paint_.font = font_.get();
+    paint_.boldFont = boldFont_.get();
+    paint_.glyphFont = glyphFont_.get();
+}
+
+void TrayMenu::Repopulate() {
+    HMENU menu = menu_.get();
+    while (::GetMenuItemCount(menu) > 0) {
+        ::RemoveMenu(menu, 0, MF_BYPOSITION);
+    }
+    UINT position = 0;
+    for (TMenuItemEx& item : items_) {
+        MENUITEMINFOW mii{};
+        mii.cbSize = sizeof(mii);
+        mii.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_DATA;
+        mii.fType = MFT_OWNERDRAW | (item.IsSeparator() ? MFT_SEPARATOR : 0u);
+        mii.fState =
+            (item.Enabled ? MFS_ENABLED : MFS_DISABLED) | (item.IsDefault ? MFS_DEFAULT : 0u);
+        mii.wID = item.CommandId;
+        mii.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+        ::InsertMenuItemW(menu, position++, TRUE, &mii);
+    }
+}
+
+void TrayMenu::InitDefaultMenu(int doubleClickAction) {
+    defaultCommand_ = DefaultCommandFor(doubleClickAction);
+    for (TMenuItemEx& item : items_) {
+        item.IsDefault = defaultCommand_ != 0 && item.CommandId == defaultCommand_;
+    }
+    Repopulate();
+}
+
+void TrayMenu::RemoveItem(unsigned commandId) {
+    std::erase_if(items_, [commandId](const TMenuItemEx& it) { return it.CommandId == commandId; });
+    Repopulate();
+}
+
+const TMenuItemEx* TrayMenu::ItemOf(ULONG_PTR data) const {
+    for (const TMenuItemEx& item : items_) {
+        if (reinterpret_cast<ULONG_PTR>(&item) == data) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+bool TrayMenu::MeasureItem(MEASUREITEMSTRUCT& mis) {
+    if (mis.CtlType != ODT_MENU) {
+        return false;
+    }
+    const TMenuItemEx* item = ItemOf(mis.itemData);
+    if (!item) {
+        return false;
+    }
+    if (!paint_.font) {
+        PrepareDrawing();
+    }
+    WindowDc dc(owner_);
+    MeasureMenuItem(dc.get(), *item, paint_, mis.itemWidth, mis.itemHeight, textHeight_);
+    return true;
+}
+
+bool TrayMenu::DrawItem(const DRAWITEMSTRUCT& dis) {
+    if (dis.CtlType != ODT_MENU) {
+        return false;
+    }
+    const TMenuItemEx* item = ItemOf(dis.itemData);
+    if (!item) {
+        return false;
+    }
+    const int saved = ::SaveDC(dis.hDC);
+    DrawMenuItem(dis, *item, paint_, textHeight_);
+    ::RestoreDC(dis.hDC, saved);
+    return true;
+}
+
+LRESULT TrayMenu::MenuChar(wchar_t ch, HMENU menu) const {
+    if (menu != menu_.get()) {
+        return 0;
+    }
+    const wint_t wanted = std::towupper(ch);
+    for (size_t i = 0; i < items_.size(); ++i) {
+        const std::wstring& caption = items_[i].Caption;
+        const size_t amp = caption.find(L'&');
+        if (amp != std::wstring::npos && amp + 1 < caption.size() &&
+            std::towupper(caption[amp + 1]) == wanted && items_[i].Enabled) {
+            return MAKELRESULT(static_cast<WORD>(i), MNC_EXECUTE);
+        }
+    }
+    return 0;
+}
+
+const TMenuItemEx* TrayMenu::ProcessLine(UINT commandId) const {
+    if (commandId < kCmdFirstProcessLine || commandId > kCmdLastProcessLine) {
+        return nullptr;
+    }
+    for (const TMenuItemEx& item : items_) {
+        if (item.Tag == kTagProcessLine && item.CommandId == commandId) {
+            return &item;
+        }
+    }
+    return nullptr;
+}
+
+void TrayMenu::FreeIconsFromMenu() {
+    std::erase_if(items_, [](const TMenuItemEx& it) { return it.Tag == kTagProcessLine; });
+    Repopulate();
+}
+
+}  // namespace orvane::win

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <windows.h>
+
+#include <uxtheme.h>
+
+#include <vector>
+
+#include "common/win/Handles.h"
+#include "processes/win/MenuGlyphFont.h"
+#include "processes/win/MenuItemPainter.h"
+#include "processes/win/TMenuItemEx.h"
+#include "processes/win/TrayMenuHost.h"
+
+namespace orvane::win {
+
+// The tray icon's owner-drawn context menu. The main window owns it and forwards its
+// right-click, WM_MEASUREITEM, WM_DRAWITEM, WM_MENUCHAR and WM_COMMAND to it.
+class TrayMenu {
+  public:
+    TrayMenu(HWND owner, TrayMenuHost& host);
+    ~TrayMenu();
+    TrayMenu(const TrayMenu&) = delete;
+    TrayMenu& operator=(const TrayMenu&) = delete;
+
+    HMENU Handle() const { return menu_.get(); }
+
+    // Rebuilds the menu and shows it at `screenPoint` (signed screen coordinates, any
+    // monitor); returns when it closes. The chosen command arrives as WM_COMMAND.
+    void Popup(POINT screenPoint);
+
+    // Rebuilds the variable items: process lines and memory-summary lines.
+    void PopupMenuPopup();
+
+    // Marks the bold item for a double-click action.
+    void InitDefaultMenu(int doubleClickAction);
+
+    // Takes a fixed item out of the menu (the log command when no log is written).
+    void RemoveItem(unsigned commandId);
+
+    // Return true when the message was for this menu.
+    bool MeasureItem(MEASUREITEMSTRUCT& mis);
+    bool DrawItem(const DRAWITEMSTRUCT& dis);
+    // Mnemonics of owner-drawn items; returns the WM_MENUCHAR result, or 0 for none.
+    LRESULT MenuChar(wchar_t ch, HMENU menu) const;
+
+    // The process line behind a WM_COMMAND ID, or null.
+    const TMenuItemEx* ProcessLine(UINT commandId) const;
+
+    // Removes the process lines and their icons.
+    void FreeIconsFromMenu();
+
+    const std::vector<TMenuItemEx>& Items() const { return items_; }
+
+  private:
+    std::vector<TMenuItemEx> BuildProcessLines();
+    std::vector<TMenuItemEx> BuildMemoryLines() const;
+    void PrepareDrawing();
+    void Repopulate();
+    const TMenuItemEx* ItemOf(ULONG_PTR data) const;
+
+    HWND owner_;
+    TrayMenuHost& host_;
+    UniqueMenu menu_;
+    std::vector<TMenuItemEx> items_;
+    unsigned defaultCommand_ = 0;
+    bool building_ = false;
+
+    MenuGlyphFont glyphs_;
+    UniqueIcon appIcon_;
+    UniqueIcon taskManagerIcon_;
+    UniqueFont font_;
+    UniqueFont boldFont_;
+    UniqueFont glyphFont_;
+    HTHEME theme_ = nullptr;
+    MenuPaintContext paint_;
+    int textHeight_ = 13;
+};
+
+}  // namespace orvane::win

@@ -1,0 +1,123 @@
+"""The tray menu of the real program: process lines, memory lines, fixed items with glyphs, in a
+light and a dark menu; a second opening; exit from the menu."""
+import os
+import shutil
+import subprocess
+
+from orvane_e2e import Session, run_tests, wait_until
+
+TRAY_POINT = ("1014", "758")
+LIGHT_HIGHLIGHT = (251, 231, 231)
+DARK_HIGHLIGHT = (139, 77, 77)
+DARK_BACKGROUND = (57, 63, 63)
+
+
+def settings(menu_mode, top_count=10):
+    # RefreshHotkey Ctrl+Alt+D: the trim command shows it as its shortcut text.
+    return (f"[General]\nShowWelcomeWindow=0\nTopProcessCount={top_count}\n"
+            f"RefreshHotkey={0x4000 | 0x8000 | ord('D')}\n[Colors]\nMenuColorMode={menu_mode}\n")
+
+
+def menu_window(s):
+    """(x, y, width, height) of the visible popup menu on the screen, or None."""
+    for wid in s.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
+        # xwininfo: xdotool's geometry of Wine's child windows is off by the parent's offset.
+        info = subprocess.run(["xwininfo", "-id", wid], env=s.env(), capture_output=True,
+                              text=True, timeout=20).stdout
+        geo = {}
+        for line in info.splitlines():
+            key, _, value = line.strip().partition(":")
+            if value.strip().lstrip("-").isdigit():
+                geo[key] = int(value)
+        x, y = geo.get("Absolute upper-left X", -1), geo.get("Absolute upper-left Y", -1)
+        w, h = geo.get("Width", 0), geo.get("Height", 0)
+        # Wine keeps some windows of the program mapped off the 1024 x 768 screen.
+        if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
+            return x, y, w, h
+    return None
+
+
+def open_menu(s):
+    s.xdotool("mousemove", *TRAY_POINT, "click", "3")
+    return wait_until("the tray menu", lambda: menu_window(s))
+
+
+def hog_resident(s):
+    """Whether the memory hog holds its memory (resident size above 1050 MB)."""
+    for pid in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as f:
+                if b"processes_memory_hog" not in f.read():
+                    continue
+            with open(f"/proc/{pid}/status") as f:
+                rss = [l for l in f if l.startswith("VmRSS:")]
+            if rss and int(rss[0].split()[1]) > 1050 * 1024:
+                return True
+        except (OSError, ValueError):
+            continue
+    return False
+
+
+def start_with_companions(s, text):
+    s.install(settings=text)
+    # A program with an icon of its own, so that a process line shows a real icon, and one
+    # above the default highlight threshold of 1000 MB.
+    hog = os.path.join(os.path.dirname(s.args.probe), "processes_memory_hog.exe")
+    for cmd in (["wine", "notepad"], ["wine", hog]):
+        s.procs.append(subprocess.Popen(cmd, env=s.env(), stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL))
+    wait_until("the memory hog", lambda: hog_resident(s), timeout=30)
+    s.start()
+    s.wait_main_window()
+    wait_until("the tray icon", lambda: s.tray_shows_icon())
+
+
+def snapshot_menu(s, name):
+    """Screenshot with the mouse out of the way; a copy stays in the work folder for people."""
+    s.xdotool("mousemove", "5", "5")
+    png = s.screenshot(os.path.join(s.root, f"{name}.png"))
+    shutil.copy(png, os.path.join(s.args.work, f"processes_{name}.png"))
+    return png
+
+
+def colours_in(s, png, box):
+    x, y, w, h = box
+    return {p for row in s.pixels(png, x, y, w, h) for p in row}
+
+
+def check_menu(s, name, highlight, background=None):
+    box = open_menu(s)
+    png = snapshot_menu(s, name)
+    colours = colours_in(s, png, box)
+    assert highlight in colours, f"{name}: no highlighted process line in {box}"
+    if background:
+        assert background in colours, f"{name}: no dark item background"
+    # The exit item at the bottom carries its glyph in the text colour at the left.
+    x, y, w, h = box
+    glyph_cell = colours_in(s, png, (x + 4, y + h - 26, 22, 22))
+    assert len(glyph_cell) > 2, f"{name}: no glyph beside the exit item"
+    # A click elsewhere closes the menu; the next opening has the same items, not twice as many.
+    s.xdotool("mousemove", "300", "300", "click", "1")
+    wait_until("the menu to close", lambda: menu_window(s) is None)
+    again = open_menu(s)
+    assert again[2:] == box[2:], f"{name}: second opening is {again} after {box}"
+    return again
+
+
+def test_light_menu_and_exit(args):
+    with Session(args, "processes-menu-light") as s:
+        start_with_companions(s, settings(0))
+        x, y, w, h = check_menu(s, "menu_light", LIGHT_HIGHLIGHT)
+        # "退出(&E)" is the last item: a click on it ends the program.
+        s.xdotool("mousemove", str(x + 40), str(y + h - 14), "click", "1")
+        wait_until("the program to end", lambda: not s.orvane_running(), timeout=20)
+
+
+def test_dark_menu(args):
+    with Session(args, "processes-menu-dark") as s:
+        start_with_companions(s, settings(1, top_count=3))
+        check_menu(s, "menu_dark", DARK_HIGHLIGHT, DARK_BACKGROUND)
+
+
+if __name__ == "__main__":
+    run_tests([test_light_menu_and_exit, test_dark_menu])
