@@ -2,7 +2,7 @@
 
 #include "dialogs/core/FormatText.h"
 #include "dialogs/core/MsgBox.h"
-#include "dialogs/core/TaskDialogSpec.h"
+#include "dialogs/core/TaskDialogConfig.h"
 
 namespace orvane {
 namespace {
@@ -92,7 +92,7 @@ TEST(MsgBox, TextFmtFillsPlaceholders) {
     }
 }
 
-TEST(TaskDialogSpec, FlagsMapBitForBitExceptSizeToContent) {
+TEST(TaskDialogConfig, FlagsMapBitForBitExceptSizeToContent) {
     EXPECT_EQ(PlatformDialogFlags(0x1008), 0x1008u);
     EXPECT_EQ(PlatformDialogFlags(0xFFFF), 0xFFFFu);
     EXPECT_EQ(PlatformDialogFlags(FlagBit(tfSizeToContent)), 0x01000000u);
@@ -100,8 +100,8 @@ TEST(TaskDialogSpec, FlagsMapBitForBitExceptSizeToContent) {
     EXPECT_EQ(PlatformDialogFlags(0xFFFE0000), 0u);
 }
 
-TEST(TaskDialogSpec, PlainBoxConfiguration) {
-    const TaskDialogSpec s = BuildTaskDialogSpec(NewMsgBox(L"A").Text(L"B").Warning());
+TEST(TaskDialogConfig, PlainBoxConfiguration) {
+    const TaskDialogConfig s = BuildTaskDialogConfig(NewMsgBox(L"A").Text(L"B").Warning());
     EXPECT_EQ(s.WindowTitle, L"Orvane");
     EXPECT_EQ(s.MainInstruction, L"A");
     EXPECT_EQ(s.Content, L"B");
@@ -112,7 +112,7 @@ TEST(TaskDialogSpec, PlainBoxConfiguration) {
     EXPECT_TRUE(s.Buttons.empty());
 }
 
-TEST(TaskDialogSpec, IconsByNumberOrHandle) {
+TEST(TaskDialogConfig, IconsByNumberOrHandle) {
     const std::pair<std::int32_t, std::uint16_t> icons[] = {
         {0, 0}, {1, 0xFFFF}, {2, 0xFFFE}, {3, 0xFFFD}, {4, 0xFFFC}, {32514, 32514}, {5, 0}, {-1, 0},
     };
@@ -120,27 +120,27 @@ TEST(TaskDialogSpec, IconsByNumberOrHandle) {
         EXPECT_EQ(PlatformDialogIcon(icon), expected) << icon;
     }
     int fakeIcon = 0, fakeFooter = 0;
-    const TaskDialogSpec s = BuildTaskDialogSpec(
+    const TaskDialogConfig s = BuildTaskDialogConfig(
         NewMsgBox(L"A").Info().CustomIcon(&fakeIcon).Footer(L"F", kIconError, &fakeFooter));
     EXPECT_EQ(s.MainIconHandle, &fakeIcon);
     EXPECT_EQ(s.MainIcon, 0);
     EXPECT_EQ(s.FooterIconHandle, &fakeFooter);
     EXPECT_EQ(s.Flags & 0x6, 0x6u) << "both handle flags";
-    const TaskDialogSpec n = BuildTaskDialogSpec(NewMsgBox(L"A").Footer(L"F", kIconError));
+    const TaskDialogConfig n = BuildTaskDialogConfig(NewMsgBox(L"A").Footer(L"F", kIconError));
     EXPECT_EQ(n.FooterIcon, kTdErrorIcon);
     EXPECT_EQ(n.Flags & 0x6, 0u);
     EXPECT_EQ(n.Footer, L"F");
 }
 
-TEST(TaskDialogSpec, DerivedFlagsFollowTheFields) {
+TEST(TaskDialogConfig, DerivedFlagsFollowTheFields) {
     // Flags that the fields decide are forced both ways, whatever FFlags says.
     const TMsgBox noisy = NewMsgBox(L"A").SetFlags(0xFFFF);
-    const TaskDialogSpec cleared = BuildTaskDialogSpec(noisy);
+    const TaskDialogConfig cleared = BuildTaskDialogConfig(noisy);
     EXPECT_EQ(cleared.Flags, (0xFFFFu & ~0x1C7u) | 0x01000000u);
 
     bool checked = true;
-    const TaskDialogSpec set =
-        BuildTaskDialogSpec(NewMsgBox(L"A")
+    const TaskDialogConfig set =
+        BuildTaskDialogConfig(NewMsgBox(L"A")
                                 .SetFlags(0)
                                 .Details(L"D", TDetailsPosition::dpFooter, L"Show", true)
                                 .Verification(L"V", &checked)
@@ -151,7 +151,7 @@ TEST(TaskDialogSpec, DerivedFlagsFollowTheFields) {
     EXPECT_EQ(set.VerificationText, L"V");
 }
 
-TEST(TaskDialogSpec, DefaultButtonChoice) {
+TEST(TaskDialogConfig, DefaultButtonChoice) {
     struct Case {
         TMsgBox box;
         int expected;
@@ -165,21 +165,21 @@ TEST(TaskDialogSpec, DefaultButtonChoice) {
         {NewMsgBox(L"A").AddButton(L"x", 11, true).AddButton(L"y", 12, true), 11},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BuildTaskDialogSpec(c.box).DefaultButton, c.expected);
+        EXPECT_EQ(BuildTaskDialogConfig(c.box).DefaultButton, c.expected);
     }
-    const TaskDialogSpec s =
-        BuildTaskDialogSpec(NewMsgBox(L"A").AddButton(L"x", 11).AddButton(L"y", 12));
+    const TaskDialogConfig s =
+        BuildTaskDialogConfig(NewMsgBox(L"A").AddButton(L"x", 11).AddButton(L"y", 12));
     ASSERT_EQ(s.Buttons.size(), 2u);
     EXPECT_EQ(s.Buttons[1].Id, 12);
     EXPECT_EQ(s.Buttons[1].Text, L"y");
 }
 
-TEST(TaskDialogSpec, RadioButtonsAndTheirDefault) {
+TEST(TaskDialogConfig, RadioButtonsAndTheirDefault) {
     const TMsgBox radios = NewMsgBox(L"A").AddRadioButton(L"r0").AddRadioButtons({L"r1", L"r2"});
-    EXPECT_EQ(BuildTaskDialogSpec(radios).DefaultRadioButton, kRadioButtonIdBase);
-    EXPECT_EQ(BuildTaskDialogSpec(radios.DefRadioButton(2)).DefaultRadioButton,
+    EXPECT_EQ(BuildTaskDialogConfig(radios).DefaultRadioButton, kRadioButtonIdBase);
+    EXPECT_EQ(BuildTaskDialogConfig(radios.DefRadioButton(2)).DefaultRadioButton,
               kRadioButtonIdBase + 2);
-    const TaskDialogSpec none = BuildTaskDialogSpec(radios.DefRadioButton(-1));
+    const TaskDialogConfig none = BuildTaskDialogConfig(radios.DefRadioButton(-1));
     EXPECT_EQ(none.DefaultRadioButton, 0);
     EXPECT_NE(none.Flags & 0x4000u, 0u);
     ASSERT_EQ(none.RadioButtons.size(), 3u);

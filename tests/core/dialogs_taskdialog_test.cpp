@@ -5,9 +5,9 @@
 namespace orvane {
 namespace {
 
-TaskDialogSpec Build(const TTaskDialog& d, std::uint32_t buttons = 0, std::int32_t icon = tiBlank,
+TaskDialogConfig Build(const TTaskDialog& d, std::uint32_t buttons = 0, std::int32_t icon = tiBlank,
                      std::int32_t footerIcon = tfiBlank, const std::wstring& mainCaption = {}) {
-    return BuildTaskDialogSpec(d, buttons, 0, 0, icon, footerIcon, mainCaption);
+    return BuildTaskDialogConfig(d, buttons, 0, 0, icon, footerIcon, mainCaption);
 }
 
 TEST(TaskDialog, TitleFallsBackToTheMainFormThenTheApplication) {
@@ -42,7 +42,7 @@ TEST(TaskDialog, IconsMapToThePlatformsIcons) {
         {tiBlank, tfiBlank, 0, 0},
     };
     for (const auto& [icon, footer, main, foot] : cases) {
-        const TaskDialogSpec s = Build(TTaskDialog{}, 0, icon, footer);
+        const TaskDialogConfig s = Build(TTaskDialog{}, 0, icon, footer);
         EXPECT_EQ(s.MainIcon, main) << icon;
         EXPECT_EQ(s.FooterIcon, foot) << footer;
     }
@@ -50,12 +50,12 @@ TEST(TaskDialog, IconsMapToThePlatformsIcons) {
 
 TEST(TaskDialog, ButtonsFromLinesAndTheLoneOk) {
     TTaskDialog d;
-    const TaskDialogSpec alone = Build(d);
+    const TaskDialogConfig alone = Build(d);
     EXPECT_EQ(alone.CommonButtons, kButtonOk);
     EXPECT_EQ(alone.DefaultButton, kIdOk);
 
     d.Buttons = L"甲\n乙\r\n丙";
-    const TaskDialogSpec custom = Build(d);
+    const TaskDialogConfig custom = Build(d);
     EXPECT_EQ(custom.CommonButtons, 0u);
     ASSERT_EQ(custom.Buttons.size(), 3u);
     EXPECT_EQ(custom.Buttons[0].Id, 100);
@@ -72,7 +72,7 @@ TEST(TaskDialog, FlagsAndCheckBox) {
     d.VerifyChecked = true;
     const std::uint32_t flags =
         FlagBit(tfEnableHyperlinks) | FlagBit(tfAllowDialogCancellation) | FlagBit(tfUseHiconMain);
-    const TaskDialogSpec s = BuildTaskDialogSpec(d, 0, 0, flags, tiInformation, tfiBlank, {});
+    const TaskDialogConfig s = BuildTaskDialogConfig(d, 0, 0, flags, tiInformation, tfiBlank, {});
     EXPECT_EQ(s.Flags, 0x109u) << "icons are never handles here";
     EXPECT_EQ(s.VerificationText, L"V");
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/win/Main.h"
+#include "dialogs_probe.h"
 #include "hotkeys/core/HotKeyValue.h"
 #include "processes/core/TrayMenuCommands.h"
 
@@ -61,11 +62,31 @@ class TrimStarters : public ::testing::Test {
     void SetUp() override {
         MainServices services;
         services.Trimmer = &trimmer;
+        // A steady load, so a tick redraws only when the test clears the drawn text.
+        services.ReadMemory = [this] {
+            return MemorySnapshot{load, 8ull << 30, 4ull << 30, 16ull << 30, 8ull << 30};
+        };
         form = std::make_unique<TFrmOrvaneMain>(services);
         ASSERT_TRUE(form->FormCreate());
+        // Let start-up finish without its first-run screen.
+        form->MemOptions.ShowWelcomeWindow = false;
+        ProcessPendingMessages();
         trimmer.calls.clear();  // start-up trims only with periodic trimming on
     }
 
+    // A tick that sees the load rise to RedPercent, with only the given actions on.
+    void RiseToRed(bool defragOnHighMemory, bool warnMsgBox) {
+        form->MemOptions.Warn = false;
+        form->MemOptions.WriteLog = false;
+        form->MemOptions.DefragOnHighMemory = defragOnHighMemory;
+        form->MemOptions.WarnMsgBox = warnMsgBox;
+        form->MemOptions.RedPercent = 90;
+        load = 95;
+        form->LastDrawText.clear();
+        form->TimerTimer();
+    }
+
+    std::uint32_t load = 40;
     RecordingTrimmer trimmer;
     std::unique_ptr<TFrmOrvaneMain> form;
 };
@@ -93,6 +114,22 @@ TEST_F(TrimStarters, TrimTimerRunsOnlyWithPeriodicTrimmingOn) {
     EXPECT_EQ(trimmer.Runs(), 0);
     form->MemOptions.DefragEveryActive = true;
     ::SendMessageW(form->Handle(), WM_TIMER, kDefragTimer, 0);
+    EXPECT_EQ(trimmer.Runs(), 1);
+    EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
+}
+
+TEST_F(TrimStarters, HighMemoryStepRunsOnce) {
+    RiseToRed(/*defragOnHighMemory=*/true, /*warnMsgBox=*/false);
+    EXPECT_EQ(trimmer.Runs(), 1);
+    EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
+}
+
+TEST_F(TrimStarters, LowMemoryDialogsFirstButtonRunsOnce) {
+    test::DialogProbe probe(
+        [](const test::ProbedDialog& d) { test::Click(d.Find(L"整理内存(&D)")); });
+    RiseToRed(/*defragOnHighMemory=*/false, /*warnMsgBox=*/true);
+    probe.Wait();
+    ASSERT_TRUE(probe.found());
     EXPECT_EQ(trimmer.Runs(), 1);
     EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
 }

@@ -17,6 +17,7 @@
 #include "display/win/DarkMode.h"
 #include "dialogs/core/MsgBox.h"
 #include "dialogs/win/MessageDialogs.h"
+#include "dialogs/win/TaskDialogEmulation.h"
 #include "monitor/core/ByteSize.h"
 #include "monitor/core/MemoryInfo.h"
 #include "monitor/core/TimerIntervals.h"
@@ -122,7 +123,7 @@ bool TFrmOrvaneMain::FormCreate() {
     ::GetVersionExW(&vi);
     if (!IsSupportedWindows(vi.dwPlatformId == VER_PLATFORM_WIN32_NT, vi.dwMajorVersion,
                             vi.dwMinorVersion)) {
-        NewMsgBox().Text(L"该程序需要 Windows 7/8/10/11 或更高版本").Info().OK().Execute();
+        ShowInfoMessage(L"该程序需要 Windows 7/8/10/11 或更高版本");
         ::PostMessageW(Handle(), WM_QUIT, 0, 0);
     }
     // 2.–7. Drawing surfaces, sizes and the per-run state.
@@ -497,8 +498,12 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             ::ShowWindow(Handle(), SW_HIDE);  // closing the about window keeps the program running
             return 0;
-        case WM_QUERYENDSESSION:
-            return FormCloseQuery() ? TRUE : FALSE;
+        case WM_QUERYENDSESSION: {
+            // The session ends either way; a settings file that cannot be written is reported.
+            bool mayClose = true;
+            RunEventHandler([&] { mayClose = FormCloseQuery(); });
+            return mayClose ? TRUE : FALSE;
+        }
         case WM_SETTINGCHANGE:
         case WM_DPICHANGED: {
             const LRESULT result = Window::HandleMessage(msg, wp, lp);

@@ -46,10 +46,11 @@ std::wstring IconWord(std::int32_t icon) {
 
 }  // namespace
 
-TaskDialogSpec BuildTaskDialogSpec(const TTaskDialog& dialog, std::uint32_t aCommonButtons,
-                                   int aButtonDef, std::uint32_t aFlags, std::int32_t aDialogIcon,
-                                   std::int32_t aFooterIcon, const std::wstring& mainFormCaption) {
-    TaskDialogSpec spec;
+TaskDialogConfig BuildTaskDialogConfig(const TTaskDialog& dialog, std::uint32_t aCommonButtons,
+                                       int aButtonDef, std::uint32_t aFlags,
+                                       std::int32_t aDialogIcon, std::int32_t aFooterIcon,
+                                       const std::wstring& mainFormCaption) {
+    TaskDialogConfig spec;
     spec.WindowTitle = !dialog.Title.empty()      ? dialog.Title
                        : !mainFormCaption.empty() ? mainFormCaption
                                                   : std::wstring(kApplicationTitle);

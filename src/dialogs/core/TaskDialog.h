@@ -5,7 +5,7 @@
 #include <string>
 
 #include "dialogs/core/MsgBox.h"
-#include "dialogs/core/TaskDialogSpec.h"
+#include "dialogs/core/TaskDialogConfig.h"
 
 namespace orvane {
 
@@ -55,8 +55,9 @@ struct TTaskDialog {
 
 // The configuration that shows `dialog` with Execute's arguments; `mainFormCaption` is the
 // title used when the dialog has none.
-TaskDialogSpec BuildTaskDialogSpec(const TTaskDialog& dialog, std::uint32_t aCommonButtons,
-                                   int aButtonDef, std::uint32_t aFlags, std::int32_t aDialogIcon,
-                                   std::int32_t aFooterIcon, const std::wstring& mainFormCaption);
+TaskDialogConfig BuildTaskDialogConfig(const TTaskDialog& dialog, std::uint32_t aCommonButtons,
+                                       int aButtonDef, std::uint32_t aFlags,
+                                       std::int32_t aDialogIcon, std::int32_t aFooterIcon,
+                                       const std::wstring& mainFormCaption);
 
 }  // namespace orvane

@@ -61,7 +61,7 @@ const wchar_t* SystemIcon(std::uint16_t icon) {
 }
 
 struct DialogState {
-    const TaskDialogSpec* spec;
+    const TaskDialogConfig* spec;
     UINT width;
     const TTaskDialogButtonClicked* onButtonClicked;
     bool verifyChecked;
@@ -107,7 +107,7 @@ void AddIcon(HWND dlg, std::uint16_t icon, int x, int y, int size) {
 }
 
 void Layout(HWND dlg, DialogState& st) {
-    const TaskDialogSpec& spec = *st.spec;
+    const TaskDialogConfig& spec = *st.spec;
     const auto font = reinterpret_cast<HFONT>(::SendMessageW(dlg, WM_GETFONT, 0, 0));
     LOGFONTW lf{};
     ::GetObjectW(font, sizeof lf, &lf);
@@ -281,7 +281,7 @@ std::vector<DWORD> EmptyDialogTemplate() {
 
 }  // namespace
 
-int ShowEmulatedTaskDialog(const TaskDialogSpec& spec, HWND parent, UINT width,
+int ShowEmulatedTaskDialog(const TaskDialogConfig& spec, HWND parent, UINT width,
                            const TTaskDialogButtonClicked& onButtonClicked, bool& verifyChecked) {
     DialogState st{&spec,
                    width,

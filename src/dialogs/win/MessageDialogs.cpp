@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "dialogs/core/TaskDialogSpec.h"
+#include "dialogs/core/TaskDialogConfig.h"
 #include "dialogs/win/TaskDialogNative.h"
 
 namespace orvane {
@@ -56,7 +56,7 @@ int TMsgBox::Execute(WindowHandle AOwnerForm, bool bUseDeskTopWindow) {
     win::TaskDialogOutcome outcome;
     {
         ThreadWindowsDisabled disabled;
-        outcome = win::ShowNativeTaskDialog(BuildTaskDialogSpec(*this), parent, 0, hooks);
+        outcome = win::ShowNativeTaskDialog(BuildTaskDialogConfig(*this), parent, 0, hooks);
     }
     if (parent && ::IsWindow(parent) && ::IsWindowVisible(parent)) {
         ::SetActiveWindow(parent);

@@ -31,7 +31,7 @@ const wchar_t* TextOrNull(const std::wstring& s) {
     return s.empty() ? nullptr : s.c_str();
 }
 
-std::vector<TASKDIALOG_BUTTON> PlatformButtons(const std::vector<TaskDialogButtonSpec>& buttons) {
+std::vector<TASKDIALOG_BUTTON> PlatformButtons(const std::vector<TaskDialogButtonConfig>& buttons) {
     std::vector<TASKDIALOG_BUTTON> out;
     out.reserve(buttons.size());
     for (const auto& b : buttons) {
@@ -60,7 +60,7 @@ HWND DefaultDialogParent() {
     return ::GetActiveWindow();
 }
 
-TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogSpec& spec, HWND parent, UINT width,
+TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogConfig& spec, HWND parent, UINT width,
                                        const TaskDialogHooks& hooks) {
     TaskDialogOutcome outcome;
     const TaskDialogIndirectFn taskDialogIndirect = FindTaskDialogIndirect();

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "dialogs/core/TaskDialogSpec.h"
+#include "dialogs/core/TaskDialogConfig.h"
 
 namespace orvane::win {
 
@@ -28,7 +28,7 @@ bool IsTaskDialogAvailable();
 
 // Shows `spec` modally with TaskDialogIndirect. `width` is the dialog's width in dialog
 // units, 0 for the platform's choice.
-TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogSpec& spec, HWND parent, UINT width,
+TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogConfig& spec, HWND parent, UINT width,
                                        const TaskDialogHooks& hooks);
 
 // The parent a dialog without an owner gets: the thread's active window, or none.

@@ -24,14 +24,14 @@ inline constexpr std::uint16_t kTdQuestionIcon = 32514;
 // Radio buttons are numbered from here on; their index is the number minus this.
 inline constexpr int kRadioButtonIdBase = 1000;
 
-struct TaskDialogButtonSpec {
+struct TaskDialogButtonConfig {
     int Id = 0;
     std::wstring Text;
 };
 
 // A platform task dialog's configuration, without the platform's types. Empty texts are
 // left out; a window title that is empty here is the application's title.
-struct TaskDialogSpec {
+struct TaskDialogConfig {
     std::uint32_t Flags = 0;          // TDF_* values
     std::uint32_t CommonButtons = 0;  // TDCBF_* values
     std::wstring WindowTitle;
@@ -45,9 +45,9 @@ struct TaskDialogSpec {
     IconHandle MainIconHandle = nullptr;
     std::uint16_t FooterIcon = 0;
     IconHandle FooterIconHandle = nullptr;
-    std::vector<TaskDialogButtonSpec> Buttons;
+    std::vector<TaskDialogButtonConfig> Buttons;
     int DefaultButton = 0;  // 0: the platform chooses
-    std::vector<TaskDialogButtonSpec> RadioButtons;
+    std::vector<TaskDialogButtonConfig> RadioButtons;
     int DefaultRadioButton = 0;
 };
 
@@ -58,7 +58,7 @@ std::uint32_t PlatformDialogFlags(std::uint32_t flagSet);
 std::uint16_t PlatformDialogIcon(std::int32_t icon);
 
 // The platform configuration that shows `box`.
-TaskDialogSpec BuildTaskDialogSpec(const TMsgBox& box);
+TaskDialogConfig BuildTaskDialogConfig(const TMsgBox& box);
 
 // The radio index for the number the platform reports as selected, or -1.
 std::int32_t RadioIndexFromId(const TMsgBox& box, int selectedId);

@@ -1,4 +1,4 @@
-#include "dialogs/core/TaskDialogSpec.h"
+#include "dialogs/core/TaskDialogConfig.h"
 
 #include <iterator>
 
@@ -45,8 +45,8 @@ std::uint16_t PlatformDialogIcon(std::int32_t icon) {
     }
 }
 
-TaskDialogSpec BuildTaskDialogSpec(const TMsgBox& box) {
-    TaskDialogSpec spec;
+TaskDialogConfig BuildTaskDialogConfig(const TMsgBox& box) {
+    TaskDialogConfig spec;
     spec.WindowTitle = box.FCaption.empty() ? std::wstring(kApplicationTitle) : box.FCaption;
     spec.MainInstruction = box.FMainText;
     spec.Content = box.FSecondText;
