@@ -174,7 +174,6 @@ void TFrmOrvaneMain::CreateAboutControls() {
     make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280, 20);
     downloadLabel_ = make(L"STATIC", L"", SS_LEFT, IDC_ABOUT_DOWNLOAD, 64, 90, 280, 20);
     make(L"BUTTON", L"确定(&O)", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 250, 130, 90, 28);
-    aboutControlsMade_ = true;
 }
 
 void TFrmOrvaneMain::SetVersionLabel() {
@@ -203,7 +202,7 @@ void TFrmOrvaneMain::LoadOptions() {
         MemOptions = ReadOptions(file, paths_.GetLogFile(), MemOptions.Font);
     }
     // The font carries the effective text colour, not the stored one.
-    MemOptions.Font.Color = MemOptions.FontColor;
+    SetFontColor(MemOptions);
     if (!MemOptions.WriteLog) {
         trayMenu_->RemoveItem(kCmdShowLog);
     }

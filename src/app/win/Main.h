@@ -124,7 +124,6 @@ class TFrmOrvaneMain : public Window {
     DataPaths paths_;
     NumberSeparators separators_;
     UINT taskbarCreatedMsg_ = 0;
-    bool aboutControlsMade_ = false;
 };
 
 }  // namespace orvane::win
