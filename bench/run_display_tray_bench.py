@@ -11,7 +11,6 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 import orvane_e2e  # noqa: E402
-from test_display_tray_icon import restart_desktop  # noqa: E402
 
 
 def main():
@@ -24,7 +23,6 @@ def main():
                                       keep=False)
     for dpi in (96, 120):
         with orvane_e2e.Session(harness_args, f"bench-display-{dpi}", dpi=dpi) as s:
-            restart_desktop(s)
             _, out = s.wine(a.bench, timeout=600)
             figures = json.loads(out.decode().strip().splitlines()[-1])
             print(json.dumps(figures))
