@@ -141,10 +141,10 @@ TEST(TaskDialogConfig, DerivedFlagsFollowTheFields) {
     bool checked = true;
     const TaskDialogConfig set =
         BuildTaskDialogConfig(NewMsgBox(L"A")
-                                .SetFlags(0)
-                                .Details(L"D", TDetailsPosition::dpFooter, L"Show", true)
-                                .Verification(L"V", &checked)
-                                .Hypertext());
+                                  .SetFlags(0)
+                                  .Details(L"D", TDetailsPosition::dpFooter, L"Show", true)
+                                  .Verification(L"V", &checked)
+                                  .Hypertext());
     EXPECT_EQ(set.Flags, 0x1C1u | 0x01000000u);
     EXPECT_EQ(set.ExpandedInformation, L"D");
     EXPECT_EQ(set.ExpandedControlText, L"Show");

@@ -6,7 +6,7 @@ namespace orvane {
 namespace {
 
 TaskDialogConfig Build(const TTaskDialog& d, std::uint32_t buttons = 0, std::int32_t icon = tiBlank,
-                     std::int32_t footerIcon = tfiBlank, const std::wstring& mainCaption = {}) {
+                       std::int32_t footerIcon = tfiBlank, const std::wstring& mainCaption = {}) {
     return BuildTaskDialogConfig(d, buttons, 0, 0, icon, footerIcon, mainCaption);
 }
 

@@ -26,8 +26,8 @@ int TTaskDialog::Execute(std::uint32_t aCommonButtons, int aButtonDef, std::uint
                          int aWidth, WindowHandle aParent, bool aNonNative,
                          bool /*aEmulateClassicStyle*/,
                          const TTaskDialogButtonClicked& aOnButtonClicked) {
-    const TaskDialogConfig spec = BuildTaskDialogConfig(*this, aCommonButtons, aButtonDef, aFlags,
-                                                    aDialogIcon, aFooterIcon, MainFormCaption());
+    const TaskDialogConfig spec = BuildTaskDialogConfig(
+        *this, aCommonButtons, aButtonDef, aFlags, aDialogIcon, aFooterIcon, MainFormCaption());
     const HWND parent = aParent ? static_cast<HWND>(aParent) : win::DefaultDialogParent();
     const UINT width = aWidth > 0 ? static_cast<UINT>(aWidth) : 0;
     if (!aNonNative && win::IsTaskDialogAvailable()) {

@@ -32,7 +32,9 @@ constexpr int SystemColorIndex(TColor c) {
     return static_cast<int>(static_cast<std::uint32_t>(c) & 0xFFu);
 }
 
-constexpr int RedOf(TColor c) { return static_cast<int>(static_cast<std::uint32_t>(c) & 0xFF); }
+constexpr int RedOf(TColor c) {
+    return static_cast<int>(static_cast<std::uint32_t>(c) & 0xFF);
+}
 constexpr int GreenOf(TColor c) {
     return static_cast<int>((static_cast<std::uint32_t>(c) >> 8) & 0xFF);
 }
