@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/check-core-purity.sh
+scripts/check-format.sh
 jobs=$(nproc)
 
 echo "== native core tests (ASan + UBSan)"
