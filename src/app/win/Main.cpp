@@ -4,14 +4,13 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include <vector>
-
 #include "app/core/VersionText.h"
 #include "app/win/DefaultErrorHandler.h"
 #include "app/win/Privileges.h"
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
+#include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
 #include "common/win/UserLocale.h"
 #include "display/win/DarkMode.h"
@@ -46,11 +45,6 @@ constexpr UINT_PTR kDefragTimer = 2;
 constexpr int kAboutWidth = 360;
 constexpr int kAboutHeight = 210;
 
-int ScreenDpi(HWND hwnd) {
-    WindowDc dc(hwnd);
-    return dc.get() ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : kBaseDpi;
-}
-
 // What the tray menu reads from the main form at each opening.
 class MainMenuHost final : public TrayMenuHost {
   public:
@@ -63,13 +57,13 @@ class MainMenuHost final : public TrayMenuHost {
         return orvane::FormatByteSize(static_cast<std::int64_t>(bytes), separators_);
     }
     int IconSize() const override { return form_.IconSize; }
-    int MonitorDpi() const override { return ScreenDpi(form_.Handle()); }
+    int MonitorDpi() const override { return GetMonitorDpi(form_.Handle()); }
 
     std::wstring HotkeyText() const override {
         return HotkeyShortCutText(static_cast<std::uint32_t>(form_.MemOptions.RefreshHotkey));
     }
 
-    // Stand-ins until the colour roles are in.
+    // The menu colour roles, with the applications' appearance read now.
     int GetMenuModeColor() const override { return MenuModeNow(form_.MemOptions); }
     TColor GetProcMenuHighlighColor(bool DefaultsOnly, int nForceColorMode) const override {
         return ProcMenuHighlightNow(form_.MemOptions, DefaultsOnly, nForceColorMode);
@@ -103,7 +97,7 @@ bool TFrmOrvaneMain::FormCreate() {
         return false;
     }
     // A tool window: the about window never gets a taskbar button.
-    const int dpi = ScreenDpi(nullptr);
+    const int dpi = GetMonitorDpi(nullptr);
     if (!CreateWindowFor(kClassName, L"关于 Orvane", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                          WS_EX_TOOLWINDOW, 0, 0, ScaleByDpi(kAboutWidth, dpi),
                          ScaleByDpi(kAboutHeight, dpi), nullptr)) {
@@ -152,7 +146,7 @@ bool TFrmOrvaneMain::FormCreate() {
 }
 
 void TFrmOrvaneMain::CreateAboutControls() {
-    const int dpi = ScreenDpi(Handle());
+    const int dpi = GetMonitorDpi(Handle());
     auto s = [dpi](int n) { return ScaleByDpi(n, dpi); };
     NONCLIENTMETRICSW ncm{};
     ncm.cbSize = sizeof(ncm);

@@ -133,4 +133,12 @@ class ScopeExit {
 // Loads a DLL from the system folder only, never from the program's folder or the PATH.
 UniqueModule LoadSystemLibrary(const wchar_t* name);
 
+// A function of `module` as its typed pointer; null when the module or the export is missing
+// (functions newer than Windows 7 are found this way).
+template <typename Fn>
+Fn GetProcAddressAs(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
+                  : nullptr;
+}
+
 }  // namespace orvane::win

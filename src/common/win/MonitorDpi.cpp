@@ -11,16 +11,10 @@ using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 
 constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
-template <typename Fn>
-Fn Lookup(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)))
-                  : nullptr;
-}
-
 GetDpiForMonitorFn DpiForMonitor() {
     // shcore.dll stays loaded for the program's life once found.
     static const UniqueModule shcore = LoadSystemLibrary(L"shcore.dll");
-    static const auto fn = Lookup<GetDpiForMonitorFn>(shcore.get(), "GetDpiForMonitor");
+    static const auto fn = GetProcAddressAs<GetDpiForMonitorFn>(shcore.get(), "GetDpiForMonitor");
     return fn;
 }
 
@@ -45,8 +39,8 @@ int GetMonitorDpi(HWND window) {
 }
 
 int SmallIconSizeForDpi(int dpi) {
-    static const auto fn = Lookup<GetSystemMetricsForDpiFn>(::GetModuleHandleW(L"user32.dll"),
-                                                            "GetSystemMetricsForDpi");
+    static const auto fn = GetProcAddressAs<GetSystemMetricsForDpiFn>(
+        ::GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi");
     if (fn) {
         const int size = fn(SM_CXSMICON, static_cast<UINT>(dpi));
         if (size > 0) {

@@ -20,9 +20,7 @@ TaskDialogIndirectFn FindTaskDialogIndirect() {
         if (!module) {
             module = LoadSystemLibrary(L"comctl32.dll").release();
         }
-        return module ? reinterpret_cast<TaskDialogIndirectFn>(
-                            reinterpret_cast<void*>(::GetProcAddress(module, "TaskDialogIndirect")))
-                      : nullptr;
+        return GetProcAddressAs<TaskDialogIndirectFn>(module, "TaskDialogIndirect");
     }();
     return fn;
 }
