@@ -41,6 +41,11 @@ def wait_until(what, predicate, timeout=20.0, interval=0.2):
         time.sleep(interval)
 
 
+def texts_of(dialog):
+    """The window texts of a dialog's controls, as the probe read them."""
+    return [c["text"] for c in dialog["controls"]]
+
+
 def reg_file(entries):
     """A .reg file body (UTF-16LE with BOM) from {key: {name: value}}; int values are DWORDs,
     None deletes the value."""
@@ -263,6 +268,14 @@ class Session:
         rc, _ = self.probe("post", "--class", window_class, "--msg", str(msg), "--wparam",
                            str(wparam), "--lparam", str(lparam))
         assert rc == 0, f"could not post {msg:#x} to {window_class}"
+
+    def choose_from_tray_menu(self, key):
+        """Right-clicks the tray icon and picks a menu item by its access key."""
+        self.xdotool("mousemove", str(TRAY_ICON_96[0] + 8), str(TRAY_ICON_96[1] + 8), "click", "3")
+        menu = wait_until("the tray menu", lambda: self.xdotool(
+            "search", "--onlyvisible", "--classname", "Orvane.exe"))
+        self.xdotool("windowfocus", menu.splitlines()[0])
+        self.xdotool("key", key)
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True,

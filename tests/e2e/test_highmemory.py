@@ -3,8 +3,7 @@ command, with a red threshold below the current load so that the first tick fire
 import os
 import re
 
-from orvane_e2e import Session, run_tests, wait_until
-from test_startup import open_from_tray_menu, texts_of
+from orvane_e2e import Session, run_tests, texts_of, wait_until
 
 WM_QUERYENDSESSION = 0x11
 
@@ -73,7 +72,7 @@ def test_menu_exit_does_not_save_the_box(args):
         dialog = low_memory_dialog(s)
         tick_and_close(s, dialog)
         before = open(settings, "rb").read()
-        open_from_tray_menu(s, "e")
+        s.choose_from_tray_menu("e")
         wait_until("the process to end", lambda: not s.orvane_running(), timeout=20)
         assert open(settings, "rb").read() == before
         assert not os.path.exists(os.path.join(s.appdata_dir, "Orvane.log")), "WriteLog is off"
@@ -86,7 +85,7 @@ def test_log_command_without_a_log_explains(args):
         s.wait_main_window()
         wait_until("the tray icon", lambda: s.xdotool(
             "search", "--onlyvisible", "--name", "Wine desktop") != "")
-        open_from_tray_menu(s, "h")
+        s.choose_from_tray_menu("h")
         dialog = s.dialog(timeout=20)
         texts = texts_of(dialog)
         assert "尚未记录到高内存值" in texts, texts

@@ -2,18 +2,10 @@
 import json
 import os
 
-from orvane_e2e import Session, run_tests, wait_until
+from orvane_e2e import Session, run_tests, texts_of, wait_until
 
 WM_QUERYENDSESSION = 0x11
 WM_CLOSE = 0x10
-
-
-def open_from_tray_menu(s, key):
-    s.xdotool("mousemove", "1014", "758", "click", "3")
-    menu = wait_until("the tray menu", lambda: s.xdotool(
-        "search", "--onlyvisible", "--classname", "Orvane.exe"))
-    s.xdotool("windowfocus", menu.splitlines()[0])
-    s.xdotool("key", key)
 
 
 def test_starts_hidden_with_tray_icon_and_single_instance(args):
@@ -37,7 +29,7 @@ def test_exit_from_menu_removes_icon_and_keeps_settings(args):
         s.wait_main_window()
         wait_until("the tray icon", lambda: s.tray_shows_icon())
         # Right-click the icon, then choose "退出(&E)" with its access key.
-        open_from_tray_menu(s, "e")
+        s.choose_from_tray_menu("e")
         wait_until("the process to end", lambda: not s.orvane_running(), timeout=20)
         assert first.poll() is not None or first.wait(timeout=10) is not None
         assert not s.tray_shows_icon()
@@ -47,10 +39,6 @@ def test_exit_from_menu_removes_icon_and_keeps_settings(args):
 WELCOME_CONTENT = ("Windows 系统会自动隐藏新的托盘图标, 如果您希望内存值显示始终可见, 请点击箭头以显示"
                    "溢出部分, 将您想要的图标拖动到任务栏右侧的通知区域.")
 WELCOME_FOOTER = "Orvane 是免费软件, 如果您觉得它有用, 请考虑 "
-
-
-def texts_of(dialog):
-    return [c["text"] for c in dialog["controls"]]
 
 
 def open_welcome_screen(s):
@@ -106,7 +94,7 @@ def test_about_window_shows_version_and_only_hides(args):
         s.start()
         s.wait_main_window()
         wait_until("the tray icon", lambda: s.tray_shows_icon())
-        open_from_tray_menu(s, "a")
+        s.choose_from_tray_menu("a")
         about = about_window(s)
         assert "版本      1.0" in texts_of(about), texts_of(about)
         # Its close box hides it; the program keeps running.
@@ -115,7 +103,7 @@ def test_about_window_shows_version_and_only_hides(args):
             "count", "--class", "TFrmOrvaneMain", "--visible")[1] == "0")
         assert s.orvane_running()
         # "确定(&O)" hides it too.
-        open_from_tray_menu(s, "a")
+        s.choose_from_tray_menu("a")
         s.click(about_window(s)["hwnd"], "确定(&O)")
         wait_until("the about window to hide", lambda: s.probe(
             "count", "--class", "TFrmOrvaneMain", "--visible")[1] == "0")
