@@ -12,7 +12,6 @@
 #include "common/core/DpiScale.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
-#include "common/win/UserLocale.h"
 #include "display/win/DarkMode.h"
 #include "dialogs/core/MsgBox.h"
 #include "dialogs/win/MessageDialogs.h"
@@ -48,13 +47,12 @@ constexpr int kAboutHeight = 210;
 // What the tray menu reads from the main form at each opening.
 class MainMenuHost final : public TrayMenuHost {
   public:
-    MainMenuHost(const TFrmOrvaneMain& form, const NumberSeparators& separators)
-        : form_(form), separators_(separators) {}
+    explicit MainMenuHost(const TFrmOrvaneMain& form) : form_(form) {}
     const TOrvaneOptions& MenuOptions() const override { return form_.MemOptions; }
     std::uint64_t DisplayedTotal() const override { return form_.DisplayedTotal; }
     std::wstring MemoryInfoText() const override { return form_.MemoryInfoText; }
     std::wstring FormatByteSize(std::uint64_t bytes) const override {
-        return orvane::FormatByteSize(static_cast<std::int64_t>(bytes), separators_);
+        return orvane::FormatByteSize(static_cast<std::int64_t>(bytes), form_.Separators());
     }
     int IconSize() const override { return form_.IconSize; }
     int MonitorDpi() const override { return GetMonitorDpi(form_.Handle()); }
@@ -71,7 +69,6 @@ class MainMenuHost final : public TrayMenuHost {
 
   private:
     const TFrmOrvaneMain& form_;
-    const NumberSeparators& separators_;
 };
 
 }  // namespace
@@ -132,7 +129,6 @@ bool TFrmOrvaneMain::FormCreate() {
     }
     HighMemory = HighMemoryCheck{};
     LastDrawText.clear();
-    separators_ = UserNumberSeparators();
     // 8.–11. Settings.
     IniFileName = GetIniFile();
     LoadOptions();
@@ -180,7 +176,7 @@ void TFrmOrvaneMain::SetVersionLabel() {
 
 // The menu loads its own icons (the generic application icon and the Task Manager's).
 void TFrmOrvaneMain::BuildTrayMenu() {
-    menuHost_ = std::make_unique<MainMenuHost>(*this, separators_);
+    menuHost_ = std::make_unique<MainMenuHost>(*this);
     trayMenu_ = std::make_unique<TrayMenu>(Handle(), *menuHost_);
 }
 
@@ -266,7 +262,7 @@ void TFrmOrvaneMain::TimerTimer() {
     if (!painter_.DrawPreview(MemOptions, tms, LastDrawText, !MemoryInfoText.empty())) {
         return;
     }
-    MemoryInfoText = orvane::MemoryInfoText(tms, MemOptions, separators_);
+    MemoryInfoText = orvane::MemoryInfoText(tms, MemOptions, Separators());
     UniqueIcon picture = painter_.MakeIcon();
     tray_.SetIcon(picture.get());
     trayPicture_ = std::move(picture);  // the old picture goes once the tray has the new one
@@ -286,7 +282,7 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
             [this] { LaunchTaskManager1Click(); });
     };
     actions.AppendLogLine = [this](const MemorySnapshot& snapshot) {
-        AppendHighMemoryLog(MemOptions.LogFile, snapshot, separators_);
+        AppendHighMemoryLog(MemOptions.LogFile, snapshot, Separators());
     };
     RunHighMemoryActions(MemOptions, tms, WarningDialogOpen, actions);
 }

@@ -76,6 +76,8 @@ class TFrmOrvaneMain : public Window {
     int MenuTextHeight = 0;
 
     TrayIcon& Tray() { return tray_; }
+    // One set of number separators for the icon, the summary, the menu and the log.
+    const NumberSeparators& Separators() const { return painter_.Separators(); }
     THotKeyManager& HotKeys() { return HotKeyManager1; }
 
   protected:
@@ -122,7 +124,6 @@ class TFrmOrvaneMain : public Window {
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
-    NumberSeparators separators_;
     UINT taskbarCreatedMsg_ = 0;
 };
 

@@ -18,6 +18,8 @@ namespace orvane::win {
 class TrayIconPainter {
   public:
     TrayIconPainter();
+    // The user's number separators, read again by every InitVisualSettings.
+    const NumberSeparators& Separators() const { return separators_; }
 
     // Re-reads DPI, icon size and number separators.
     void InitVisualSettings(HWND mainWindow);
