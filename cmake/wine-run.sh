@@ -17,7 +17,8 @@ export LC_ALL="${ORVANE_WINE_LOCALE:-zh_CN.UTF-8}"
 "$here/../tests/e2e/make-prefix.sh" "$WINEPREFIX" >/dev/null
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec 8>"$build_dir/xvfb.lock"
+    # One lock for every build folder: two builds must not pick the same free display.
+    exec 8>"${TMPDIR:-/tmp}/orvane-wine-run-xvfb.lock"
     flock 8
     if [ -f "$build_dir/xvfb.display" ] && kill -0 "$(cat "$build_dir/xvfb.pid" 2>/dev/null)" 2>/dev/null; then
         DISPLAY="$(cat "$build_dir/xvfb.display")"
