@@ -26,6 +26,7 @@ def parse_args():
     p.add_argument("--work", required=True)
     p.add_argument("--source", required=True)
     p.add_argument("--keep", action="store_true", help="keep the prefix for inspection")
+    p.add_argument("--packages", help="folder of the release artefacts under test")
     return p.parse_args()
 
 
@@ -206,9 +207,13 @@ class Session:
         return os.path.join(self.prefix, "drive_c", "Orvane")
 
     @property
+    def user_dir(self):
+        """The user's profile folder in the prefix."""
+        return os.path.join(self.prefix, "drive_c", "users", getpass.getuser())
+
+    @property
     def appdata_dir(self):
-        return os.path.join(self.prefix, "drive_c", "users", getpass.getuser(), "AppData",
-                            "Roaming", "Velmoria", "Orvane")
+        return os.path.join(self.user_dir, "AppData", "Roaming", "Velmoria", "Orvane")
 
     def install(self, settings=None, portable=False):
         """Copies Orvane.exe into C:\\Orvane; `settings` (text) becomes the settings file, in
@@ -223,9 +228,10 @@ class Session:
                 f.write(settings.replace("\n", "\r\n").encode("gbk"))
         return path
 
-    def start(self):
-        """Starts C:\\Orvane\\Orvane.exe; returns the Popen of the wine launcher."""
-        p = subprocess.Popen(["wine", r"C:\Orvane\Orvane.exe"], env=self.env(),
+    def start(self, exe=r"C:\Orvane\Orvane.exe"):
+        """Starts the program (C:\\Orvane\\Orvane.exe unless told otherwise); returns the Popen
+        of the wine launcher."""
+        p = subprocess.Popen(["wine", exe], env=self.env(),
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(p)
         return p
@@ -285,6 +291,43 @@ class Session:
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
                        check=True, timeout=30, env=self.env())
         return path
+
+    def x_window_box(self, wid):
+        """(x, y, width, height) of an X window on the screen. xdotool's geometry of Wine's
+        child windows is off by the parent's offset; xwininfo's absolute corner is not."""
+        info = subprocess.run(["xwininfo", "-id", wid], env=self.env(), capture_output=True,
+                              text=True, timeout=20).stdout
+        geo = {}
+        for line in info.splitlines():
+            key, _, value = line.strip().partition(":")
+            if value.strip().lstrip("-").isdigit():
+                geo[key] = int(value)
+        return (geo.get("Absolute upper-left X", -1), geo.get("Absolute upper-left Y", -1),
+                geo.get("Width", 0), geo.get("Height", 0))
+
+    def picture_path(self, name):
+        """Where a picture for people goes: `pictures/` of the work folder, from where
+        scripts/update-screenshots.sh copies them into docs/."""
+        folder = os.path.join(self.args.work, "pictures")
+        os.makedirs(folder, exist_ok=True)
+        return os.path.join(folder, f"{name}.png")
+
+    def program_window_box(self):
+        """(x, y, width, height) of the program's first visible window on the screen (a menu,
+        a dialog), or None. Wine keeps some of its windows mapped off the 1024 x 768 screen."""
+        for wid in self.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
+            x, y, w, h = self.x_window_box(wid)
+            if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
+                return x, y, w, h
+        return None
+
+    def save_picture(self, name, box, png=None):
+        """Keeps the area `box` (x, y, width, height) of the screenshot `png`, or of a new one,
+        as the picture `name`."""
+        png = png or self.screenshot(os.path.join(self.root, "picture.png"))
+        x, y, w, h = box
+        subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage",
+                        self.picture_path(name)], check=True, timeout=30)
 
     def pixels(self, png, x, y, w, h):
         """The RGB pixels of a screen area as a list of rows of (r, g, b)."""

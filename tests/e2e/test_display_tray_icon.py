@@ -66,7 +66,9 @@ def check_icon(args, dpi, light):
         s.install(settings=SETTINGS.format(trans=1 if light else 0))
         s.start()
         s.wait_main_window()
-        save = os.path.join(args.work, f"display-{name}.png")
+        # The 120 DPI pictures, enlarged, are the README's.
+        save = (s.picture_path(f"tray-icon-{'light' if light else 'dark'}") if dpi == 120 else
+                os.path.join(args.work, f"display-{name}.png"))
 
         def matches():
             pictures = renderer_pictures(s, opaque=not light)

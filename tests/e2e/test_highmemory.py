@@ -28,6 +28,8 @@ def low_memory_dialog(s):
     assert buttons == BUTTONS, buttons
     box = next(c for c in dialog["controls"] if c["text"] == CHECK_BOX)
     assert box["checked"] == 0
+    s.save_picture("low-memory-warning", wait_until("the dialog on the screen",
+                                                    s.program_window_box))
     return dialog
 
 

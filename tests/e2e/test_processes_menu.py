@@ -1,7 +1,6 @@
 """The tray menu of the real program: process lines, memory lines, fixed items with glyphs, in a
 light and a dark menu; a second opening; exit from the menu."""
 import os
-import shutil
 import subprocess
 
 from orvane_e2e import Session, run_tests, wait_until
@@ -18,28 +17,9 @@ def settings(menu_mode, top_count=10):
             f"RefreshHotkey={0x4000 | 0x8000 | ord('D')}\n[Colors]\nMenuColorMode={menu_mode}\n")
 
 
-def menu_window(s):
-    """(x, y, width, height) of the visible popup menu on the screen, or None."""
-    for wid in s.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
-        # xwininfo: xdotool's geometry of Wine's child windows is off by the parent's offset.
-        info = subprocess.run(["xwininfo", "-id", wid], env=s.env(), capture_output=True,
-                              text=True, timeout=20).stdout
-        geo = {}
-        for line in info.splitlines():
-            key, _, value = line.strip().partition(":")
-            if value.strip().lstrip("-").isdigit():
-                geo[key] = int(value)
-        x, y = geo.get("Absolute upper-left X", -1), geo.get("Absolute upper-left Y", -1)
-        w, h = geo.get("Width", 0), geo.get("Height", 0)
-        # Wine keeps some windows of the program mapped off the 1024 x 768 screen.
-        if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
-            return x, y, w, h
-    return None
-
-
 def open_menu(s):
     s.xdotool("mousemove", *TRAY_POINT, "click", "3")
-    return wait_until("the tray menu", lambda: menu_window(s))
+    return wait_until("the tray menu", lambda: s.program_window_box())
 
 
 def hog_resident(s):
@@ -72,11 +52,11 @@ def start_with_companions(s, text):
     wait_until("the tray icon", lambda: s.tray_shows_icon())
 
 
-def snapshot_menu(s, name):
-    """Screenshot with the mouse out of the way; a copy stays in the work folder for people."""
+def snapshot_menu(s, name, box):
+    """Screenshot with the mouse out of the way; the menu is kept as a picture for people."""
     s.xdotool("mousemove", "5", "5")
     png = s.screenshot(os.path.join(s.root, f"{name}.png"))
-    shutil.copy(png, os.path.join(s.args.work, f"processes_{name}.png"))
+    s.save_picture(f"tray-{name.replace('_', '-')}", box, png)
     return png
 
 
@@ -87,7 +67,7 @@ def colours_in(s, png, box):
 
 def check_menu(s, name, highlight, background=None):
     box = open_menu(s)
-    png = snapshot_menu(s, name)
+    png = snapshot_menu(s, name, box)
     colours = colours_in(s, png, box)
     assert highlight in colours, f"{name}: no highlighted process line in {box}"
     if background:
@@ -98,7 +78,7 @@ def check_menu(s, name, highlight, background=None):
     assert len(glyph_cell) > 2, f"{name}: no glyph beside the exit item"
     # A click elsewhere closes the menu; the next opening has the same items, not twice as many.
     s.xdotool("mousemove", "300", "300", "click", "1")
-    wait_until("the menu to close", lambda: menu_window(s) is None)
+    wait_until("the menu to close", lambda: s.program_window_box() is None)
     again = open_menu(s)
     assert again[2:] == box[2:], f"{name}: second opening is {again} after {box}"
     return again

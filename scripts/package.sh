@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the release artefacts from a clean tree: Orvane.exe in a fresh Release build folder
+# (build/package), then dist/Orvane-<version>-portable.zip, dist/Orvane-<version>.msi and
+# dist/SHA256SUMS. The version is the CMake project version.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+rm -rf build/package dist
+cmake --preset package >/dev/null
+cmake --build --preset package -j "$(nproc)"
