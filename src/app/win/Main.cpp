@@ -21,6 +21,7 @@
 #include "monitor/core/TimerIntervals.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "processes/win/HotkeyShortCut.h"
+#include "processes/win/ProcessDetailsDialog.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
@@ -381,8 +382,11 @@ void TFrmOrvaneMain::MemoryDefragmenter1Click() {
     TrimAllWorkingSets();
 }
 
-// The process details dialog comes later; a process line does nothing visible until then.
-void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx&) {}
+void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx& line) {
+    // A copy: the menu may be rebuilt while the dialog is open.
+    const MenuLine clicked = line;
+    win::GetAppInfo(clicked, MemOptions.ShowPage, Handle());
+}
 
 void TFrmOrvaneMain::FormDestroy() {
     if (trayMenu_) {
