@@ -101,6 +101,7 @@ bool TFrmOrvaneMain::FormCreate() {
         return false;
     }
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
     CreateAboutControls();
     BuildTrayMenu();
@@ -392,6 +393,7 @@ void TFrmOrvaneMain::FormDestroy() {
         ::KillTimer(Handle(), kDefragTimer);
     }
     tray_.SetVisible(false);
+    sessionNotification_.Unregister();
     DestroyOwnWindow();
 }
 
@@ -483,6 +485,11 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_TIMER:
             RunEventHandler([&] { OnTimer(wp); });
+            return 0;
+        case WM_WTSSESSION_CHANGE:
+            RunEventHandler([&] {
+                OnSessionChange(Handle(), wp, MemOptions.SwitchOffMonitorOnLock, services_.Pause);
+            });
             return 0;
         case WM_CLOSE:
             ::ShowWindow(Handle(), SW_HIDE);  // closing the about window keeps the program running
