@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Orvane and runs every test tier: the portable core natively under ASan+UBSan, the
 # Windows build's core and shell tests under Wine, the end-to-end tests of the real Orvane.exe
-# under Wine + Xvfb, the benchmarks' ratio checks, and a short fuzzing pass.
+# and the tests of its release packages under Wine + Xvfb, the release packages from a clean
+# build that must give the same Orvane.exe byte for byte, and a short fuzzing pass. The
+# benchmarks are built, not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +22,11 @@ cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j "$jobs"
 trap 'scripts/stop-wine-tests.sh build/mingw' EXIT
 ctest --preset mingw -j "$jobs"
+
+echo "== release packages from a clean build; the same commit must give the same Orvane.exe"
+# No compiler cache here: the second build must compile in its own folder.
+CCACHE_DISABLE=1 scripts/package.sh
+cmp build/mingw/Orvane.exe build/package/Orvane.exe
 
 echo "== fuzzing smoke run"
 scripts/fuzz.sh 15

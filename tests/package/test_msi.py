@@ -98,6 +98,11 @@ def test_install_upgrade_uninstall(args):
         assert os.path.isfile(inst.shortcut)
         assert inst.run_value() == f'"{inst.exe}"'
 
+        # The older version refuses to replace the newer one.
+        rc, _ = s.wine("msiexec", "/i", s.winpath(current.msi), "/qn", timeout=180, check=False)
+        assert rc != 0
+        assert inst.entries() == [("Orvane", newer.version)]
+
         inst.uninstall(newer.msi)
         assert not os.path.exists(inst.program_dir)
         assert not os.path.exists(inst.shortcut)
