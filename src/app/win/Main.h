@@ -17,6 +17,7 @@
 #include "monitor/core/MemorySnapshot.h"
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
+#include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
@@ -31,6 +32,7 @@ struct MainServices {
     };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
     WorkingSetTrimmer* Trimmer = nullptr;        // null: the system's calls
+    PauseFunction Pause;                         // empty: Sleep
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -124,6 +126,7 @@ class TFrmOrvaneMain : public Window {
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
+    SessionNotification sessionNotification_;
     UINT taskbarCreatedMsg_ = 0;
 };
 
