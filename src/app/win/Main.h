@@ -66,6 +66,8 @@ class TFrmOrvaneMain : public Window {
     // The memory defragmenter: every reachable process's working set emptied.
     void TrimAllWorkingSets();
     void GetAppInfo(const TMenuItemEx& line);
+    void TrayDblClick();
+    void ShowSettings(bool bDirectToThemes);
     // The about window's update check (its result handlers live with the check).
     void CheckUpdate();
     void LabelDownloadLinkClick(const std::wstring& link);
