@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "FuzzInput.h"
+#include "FuzzSupport.h"
 #include "app/core/VersionText.h"
 #include "update/core/TempFileName.h"
 #include "update/core/UpdateLabel.h"
