@@ -32,7 +32,8 @@ def test_exit_from_menu_removes_icon_and_keeps_settings(args):
         s.choose_from_tray_menu("e")
         wait_until("the process to end", lambda: not s.orvane_running(), timeout=20)
         assert first.poll() is not None or first.wait(timeout=10) is not None
-        assert not s.tray_shows_icon()
+        # The taskbar redraws a moment after the icon is removed.
+        wait_until("the tray icon to go", lambda: not s.tray_shows_icon(), timeout=10)
         assert open(settings, "rb").read() == before
 
 
