@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/win/TrayIcon.h"
@@ -18,6 +19,7 @@
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "settings/win/DataPaths.h"
+#include "settings/win/SettingsFile.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
 
@@ -124,6 +126,7 @@ class TFrmOrvaneMain : public Window {
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
+    std::optional<SettingsFile> settingsFile_;
     UINT taskbarCreatedMsg_ = 0;
 };
 

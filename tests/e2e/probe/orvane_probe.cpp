@@ -203,9 +203,9 @@ void PrintDialog(HWND dlg) {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid "
+                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid|hold "
                  "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-                 "[--msg N --wparam N --lparam N]\n");
+                 "[--msg N --wparam N --lparam N] [--file F --ms N]\n");
     return 2;
 }
 
@@ -293,6 +293,21 @@ int wmain(int argc, wchar_t** argv) {
             return 1;
         }
         std::printf("%lld\n", static_cast<long long>(result));
+        return 0;
+    }
+    if (cmd == L"hold") {
+        // Holds --file open without sharing, as a virus scanner or a sync tool may, for --ms
+        // milliseconds (or until ended); prints "held" once it has the file.
+        const std::wstring path = a.Get(L"file");
+        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return 1;
+        }
+        std::printf("held\n");
+        std::fflush(stdout);
+        ::Sleep(static_cast<DWORD>(Number(a.Get(L"ms", L"600000"))));
+        ::CloseHandle(file);
         return 0;
     }
     if (cmd == L"pid") {
