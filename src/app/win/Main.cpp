@@ -21,6 +21,7 @@
 #include "monitor/core/TimerIntervals.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "processes/win/HotkeyShortCut.h"
+#include "processes/win/ProcessDetailsDialog.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
@@ -100,6 +101,7 @@ bool TFrmOrvaneMain::FormCreate() {
         return false;
     }
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
     CreateAboutControls();
     BuildTrayMenu();
@@ -379,8 +381,11 @@ void TFrmOrvaneMain::MemoryDefragmenter1Click() {
     TrimAllWorkingSets();
 }
 
-// The process details dialog comes later; a process line does nothing visible until then.
-void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx&) {}
+void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx& line) {
+    // A copy: the menu may be rebuilt while the dialog is open.
+    const MenuLine clicked = line;
+    win::GetAppInfo(clicked, MemOptions.ShowPage, Handle());
+}
 
 void TFrmOrvaneMain::FormDestroy() {
     if (trayMenu_) {
@@ -391,6 +396,7 @@ void TFrmOrvaneMain::FormDestroy() {
         ::KillTimer(Handle(), kDefragTimer);
     }
     tray_.SetVisible(false);
+    sessionNotification_.Unregister();
     DestroyOwnWindow();
 }
 
@@ -482,6 +488,11 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_TIMER:
             RunEventHandler([&] { OnTimer(wp); });
+            return 0;
+        case WM_WTSSESSION_CHANGE:
+            RunEventHandler([&] {
+                OnSessionChange(Handle(), wp, MemOptions.SwitchOffMonitorOnLock, services_.Pause);
+            });
             return 0;
         case WM_CLOSE:
             ::ShowWindow(Handle(), SW_HIDE);  // closing the about window keeps the program running

@@ -18,6 +18,7 @@
 #include "monitor/core/MemorySnapshot.h"
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
+#include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
 #include "settings/win/SettingsFile.h"
 #include "settings/core/Options.h"
@@ -33,6 +34,7 @@ struct MainServices {
     };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
     WorkingSetTrimmer* Trimmer = nullptr;        // null: the system's calls
+    PauseFunction Pause;                         // empty: Sleep
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -127,6 +129,7 @@ class TFrmOrvaneMain : public Window {
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
     std::optional<SettingsFile> settingsFile_;
+    SessionNotification sessionNotification_;
     UINT taskbarCreatedMsg_ = 0;
 };
 
