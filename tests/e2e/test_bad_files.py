@@ -62,7 +62,7 @@ def full_disk_cases(s, settings, drive, drive_root):
         s.fill_disk(drive, leave_bytes=4096)
         end_session(s, dialog=(f"Unable to write to {drive_root}Orvane.Settings.",))
         assert read_bytes(portable) == user_file
-        assert "Orvane.Settings.tmp" not in os.listdir(drive)
+        assert "Orvane.Settings.saving" not in os.listdir(drive)
         exit_program(s)
         for name in ["filler.bin", "Orvane.Settings", "Orvane.exe"]:
             os.remove(os.path.join(drive, name))
