@@ -21,7 +21,9 @@
 #include "monitor/core/TimerIntervals.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "processes/win/HotkeyShortCut.h"
+#include "processes/core/TrayDoubleClick.h"
 #include "processes/win/ProcessDetailsDialog.h"
+#include "processes/win/WindowsShortcuts.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
@@ -387,6 +389,24 @@ void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx& line) {
     win::GetAppInfo(clicked, MemOptions.ShowPage, Handle());
 }
 
+void TFrmOrvaneMain::TrayDblClick() {
+    DoubleClickActions actions;
+    actions.LaunchTaskManager = [this] { LaunchTaskManager1Click(); };
+    actions.TrimMemory = [this] { MemoryDefragmenter1Click(); };
+    actions.ShowMemoryInfo = [this] {
+        tray_.ShowBalloon(L"当前内存信息", MemoryInfoText, NIIF_INFO);
+    };
+    actions.ShowSettings = [this] { ShowSettings(false); };
+    actions.LockWorkStation = [] { LockWorkStationIfAvailable(); };
+    actions.ShowRunDialog = [this] { ShowWindowsRunDialog(L"Orvane", Handle(), appIcon_.get()); };
+    actions.ShowShutdownDialog = [] { ShowShutdownDialog(); };
+    actions.ShowDesktop = [] { ShowDesktop(); };
+    RunDoubleClickAction(MemOptions.DoubleClickAction, actions);
+}
+
+// The options dialog is wired here once it exists.
+void TFrmOrvaneMain::ShowSettings(bool) {}
+
 void TFrmOrvaneMain::FormDestroy() {
     if (trayMenu_) {
         trayMenu_->FreeIconsFromMenu();
@@ -408,6 +428,9 @@ LRESULT TFrmOrvaneMain::OnTrayNotify(WPARAM wp, LPARAM lp) {
     switch (LOWORD(lp)) {
         case WM_CONTEXTMENU:
             ShowTrayMenu(GET_X_LPARAM(wp), GET_Y_LPARAM(wp));
+            break;
+        case WM_LBUTTONDBLCLK:
+            TrayDblClick();
             break;
         default:
             break;

@@ -66,6 +66,8 @@ class TFrmOrvaneMain : public Window {
     // The memory defragmenter: every reachable process's working set emptied.
     void TrimAllWorkingSets();
     void GetAppInfo(const TMenuItemEx& line);
+    void TrayDblClick();
+    void ShowSettings(bool bDirectToThemes);
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
