@@ -67,8 +67,7 @@ def start(s, *dialogs, exe=None):
 def open_and_close_menu(s):
     """The tray menu opens (its process lines and colours come from the settings) and closes."""
     s.choose_from_tray_menu("Escape")
-    wait_until("the menu to close", lambda: not s.xdotool(
-        "search", "--onlyvisible", "--classname", "Orvane.exe"))
+    wait_until("the menu to close", lambda: not s.visible_program_windows())
     assert s.orvane_running(), "the program ended with its menu"
 
 
