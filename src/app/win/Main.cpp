@@ -10,6 +10,7 @@
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
+#include "common/win/CommonControls.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
 #include "display/win/DarkMode.h"
@@ -34,6 +35,13 @@
 namespace orvane::win {
 
 namespace {
+
+UniqueFont MessageFont() {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
+    return UniqueFont(::CreateFontIndirectW(&ncm.lfMessageFont));
+}
 
 constexpr wchar_t kTaskbarHelpUrl[] =
     L"https://support.microsoft.com/en-us/windows/"
@@ -106,7 +114,7 @@ bool TFrmOrvaneMain::FormCreate() {
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
-    CreateAboutControls();
+    uiFont_ = MessageFont();
     BuildTrayMenu();
 
     // 1. Operating-system test.
@@ -145,13 +153,12 @@ bool TFrmOrvaneMain::FormCreate() {
     return true;
 }
 
+// The about window's controls, made when it is first shown: until then the program needs neither
+// them nor the common controls they load.
 void TFrmOrvaneMain::CreateAboutControls() {
+    CommonControls();
     const int dpi = GetMonitorDpi(Handle());
     auto s = [dpi](int n) { return ScaleByDpi(n, dpi); };
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    uiFont_.reset(::CreateFontIndirectW(&ncm.lfMessageFont));
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y,
                     int w, int h) {
@@ -164,7 +171,8 @@ void TFrmOrvaneMain::CreateAboutControls() {
     HWND icon = make(L"STATIC", nullptr, SS_ICON, IDC_ABOUT_ICON, 16, 16, 32, 32);
     ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(appIcon_.get()), 0);
     make(L"STATIC", L"Orvane - 托盘内存监视器", SS_LEFT, IDC_ABOUT_NAME, 64, 18, 280, 20);
-    versionLabel_ = make(L"STATIC", L"版本      ", SS_LEFT, IDC_ABOUT_VERSION, 64, 42, 280, 20);
+    versionLabel_ =
+        make(L"STATIC", versionText_.c_str(), SS_LEFT, IDC_ABOUT_VERSION, 64, 42, 280, 20);
     make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280, 20);
     downloadLabel_ = make(L"STATIC", L"", SS_LEFT, IDC_ABOUT_DOWNLOAD, 64, 90, 280, 20);
     make(L"BUTTON", L"确定(&O)", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 250, 130, 90, 28);
@@ -174,8 +182,10 @@ void TFrmOrvaneMain::SetVersionLabel() {
     wchar_t path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring exe(path, n < MAX_PATH ? n : 0);
-    ::SetWindowTextW(versionLabel_,
-                     (L"版本      " + FormatVersionText(GetFileVersionText(exe), true)).c_str());
+    versionText_ = L"版本      " + FormatVersionText(GetFileVersionText(exe), true);
+    if (versionLabel_) {
+        ::SetWindowTextW(versionLabel_, versionText_.c_str());
+    }
 }
 
 // The menu loads its own icons (the generic application icon and the Task Manager's).
@@ -338,6 +348,9 @@ void TFrmOrvaneMain::About1Click() {
 }
 
 void TFrmOrvaneMain::FormShow() {
+    if (!versionLabel_) {
+        CreateAboutControls();
+    }
     PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
 }

@@ -125,6 +125,7 @@ class TFrmOrvaneMain : public Window {
     TrayIconPainter painter_;
     MenuBackground menuBackground_;
     UniqueFont uiFont_;
+    std::wstring versionText_ = L"版本      ";
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
