@@ -10,7 +10,6 @@
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
 #include "common/core/DpiScale.h"
-#include "common/win/CommonControls.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
 #include "display/win/DarkMode.h"
@@ -36,13 +35,6 @@ namespace orvane::win {
 
 namespace {
 
-UniqueFont MessageFont() {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    return UniqueFont(::CreateFontIndirectW(&ncm.lfMessageFont));
-}
-
 constexpr wchar_t kTaskbarHelpUrl[] =
     L"https://support.microsoft.com/en-us/windows/"
     L"customize-the-taskbar-notification-area-e159e8d2-9ac5-b2bd-61c5-bb63c1d437c3";
@@ -50,10 +42,6 @@ constexpr wchar_t kDonateUrl[] = L"https://www.velmoria.com/orvane/donate";
 
 constexpr UINT_PTR kSamplingTimer = 1;
 constexpr UINT_PTR kDefragTimer = 2;
-
-// About-window layout at 96 DPI.
-constexpr int kAboutWidth = 360;
-constexpr int kAboutHeight = 210;
 
 // What the tray menu reads from the main form at each opening.
 class MainMenuHost final : public TrayMenuHost {
@@ -105,16 +93,13 @@ bool TFrmOrvaneMain::FormCreate() {
         return false;
     }
     // A tool window: the about window never gets a taskbar button.
-    const int dpi = GetMonitorDpi(nullptr);
     if (!CreateWindowFor(kClassName, L"关于 Orvane", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                         WS_EX_TOOLWINDOW, 0, 0, ScaleByDpi(kAboutWidth, dpi),
-                         ScaleByDpi(kAboutHeight, dpi), nullptr)) {
+                         WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr)) {
         return false;
     }
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
-    uiFont_ = MessageFont();
     BuildTrayMenu();
 
     // 1. Operating-system test.
@@ -133,8 +118,9 @@ bool TFrmOrvaneMain::FormCreate() {
     IconSize = ::GetSystemMetrics(SM_CXSMICON);
     IsVista = vi.dwMajorVersion >= 6;
     {
+        const UniqueFont formFont = MessageFont(GetMonitorDpi(Handle()));
         WindowDc dc(Handle());
-        SelectObjectGuard font(dc.get(), uiFont_.get());
+        SelectObjectGuard font(dc.get(), formFont.get());
         SIZE sz{};
         ::GetTextExtentPoint32W(dc.get(), L"AA", 2, &sz);
         MenuTextHeight = sz.cy;
@@ -153,39 +139,26 @@ bool TFrmOrvaneMain::FormCreate() {
     return true;
 }
 
-// The about window's controls, made when it is first shown: until then the program needs neither
-// them nor the common controls they load.
-void TFrmOrvaneMain::CreateAboutControls() {
-    CommonControls();
-    const int dpi = GetMonitorDpi(Handle());
-    auto s = [dpi](int n) { return ScaleByDpi(n, dpi); };
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y,
-                    int w, int h) {
-        HWND c = ::CreateWindowExW(
-            0, cls, text, WS_CHILD | WS_VISIBLE | style, s(x), s(y), s(w), s(h), Handle(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
-        return c;
-    };
-    HWND icon = make(L"STATIC", nullptr, SS_ICON, IDC_ABOUT_ICON, 16, 16, 32, 32);
-    ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(appIcon_.get()), 0);
-    make(L"STATIC", L"Orvane - 托盘内存监视器", SS_LEFT, IDC_ABOUT_NAME, 64, 18, 280, 20);
-    versionLabel_ =
-        make(L"STATIC", versionText_.c_str(), SS_LEFT, IDC_ABOUT_VERSION, 64, 42, 280, 20);
-    make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280, 20);
-    downloadLabel_ = make(L"STATIC", L"", SS_LEFT, IDC_ABOUT_DOWNLOAD, 64, 90, 280, 20);
-    make(L"BUTTON", L"确定(&O)", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 250, 130, 90, 28);
-}
-
 void TFrmOrvaneMain::SetVersionLabel() {
     wchar_t path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring exe(path, n < MAX_PATH ? n : 0);
     versionText_ = L"版本      " + FormatVersionText(GetFileVersionText(exe), true);
-    if (versionLabel_) {
-        ::SetWindowTextW(versionLabel_, versionText_.c_str());
+    if (about_.VersionLabel()) {
+        ::SetWindowTextW(about_.VersionLabel(), versionText_.c_str());
     }
+}
+
+// The about window's controls are made when it is first shown: a program that only sits in the
+// tray never loads the common controls they need.
+void TFrmOrvaneMain::CreateAboutControls() {
+    if (about_.VersionLabel()) {
+        return;
+    }
+    about_.Create(Handle());
+    ::SetWindowTextW(about_.VersionLabel(), versionText_.c_str());
+    about_.Layout(GetMonitorDpi(Handle()));
+    updateCheck_.Attach(about_.DownloadLink());
 }
 
 // The menu loads its own icons (the generic application icon and the Task Manager's).
@@ -348,11 +321,20 @@ void TFrmOrvaneMain::About1Click() {
 }
 
 void TFrmOrvaneMain::FormShow() {
-    if (!versionLabel_) {
-        CreateAboutControls();
-    }
+    CreateAboutControls();
     PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
+    if (updateCheck_.Label().Tag() == 0) {
+        CheckUpdate();
+    }
+}
+
+void TFrmOrvaneMain::CheckUpdate() {
+    updateCheck_.CheckUpdate();
+}
+
+void TFrmOrvaneMain::LabelDownloadLinkClick(const std::wstring& link) {
+    updateCheck_.LabelDownloadLinkClick(link);
 }
 
 void TFrmOrvaneMain::Button1Click() {
@@ -491,6 +473,23 @@ LRESULT TFrmOrvaneMain::OnTimer(WPARAM wp) {
     return 0;
 }
 
+LRESULT TFrmOrvaneMain::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom == updateCheck_.LabelDownload() &&
+        (header.code == NM_CLICK || header.code == NM_RETURN)) {
+        LabelDownloadLinkClick(reinterpret_cast<const NMLINK&>(header).item.szUrl);
+    }
+    return 0;
+}
+
+// The about window keeps its layout on a monitor of another DPI, where the system suggests.
+void TFrmOrvaneMain::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (about_.VersionLabel()) {
+        about_.Layout(dpi);
+    }
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_APPLOADED:
@@ -540,8 +539,19 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             RunEventHandler([&] { mayClose = FormCloseQuery(); });
             return mayClose ? TRUE : FALSE;
         }
-        case WM_SETTINGCHANGE:
-        case WM_DPICHANGED: {
+        case WM_NOTIFY:
+            RunEventHandler([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lp)); });
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            if (const HBRUSH brush = updateCheck_.LabelColor(reinterpret_cast<HWND>(lp),
+                                                             reinterpret_cast<HDC>(wp))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            [[fallthrough]];
+        case WM_SETTINGCHANGE: {
             const LRESULT result = Window::HandleMessage(msg, wp, lp);
             InitVisualSettings();
             return result;
