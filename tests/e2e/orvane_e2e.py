@@ -271,11 +271,31 @@ class Session:
 
     def choose_from_tray_menu(self, key):
         """Right-clicks the tray icon and picks a menu item by its access key."""
-        self.xdotool("mousemove", str(TRAY_ICON_96[0] + 8), str(TRAY_ICON_96[1] + 8), "click", "3")
-        menu = wait_until("the tray menu", lambda: self.xdotool(
-            "search", "--onlyvisible", "--classname", "Orvane.exe"))
+        menu = self.open_tray_menu()
         self.xdotool("windowfocus", menu.splitlines()[0])
         self.xdotool("key", key)
+
+    def open_tray_menu(self, timeout=40):
+        """Right-clicks the tray icon until its menu shows; the X windows of the menu.
+
+        The icon appears only once start-up has finished, and on a loaded machine a click can
+        arrive before it: the click is repeated until a menu shows or the deadline passes."""
+        wait_until("the tray icon", self.tray_shows_icon, timeout=timeout)
+        deadline = time.monotonic() + timeout
+        # Windows of the program already shown (the about window) are not the menu.
+        shown = set(self.visible_program_windows())
+        while True:
+            self.xdotool("mousemove", str(TRAY_ICON_96[0] + 8), str(TRAY_ICON_96[1] + 8), "click",
+                         "3")
+            try:
+                return wait_until("the tray menu", lambda: "\n".join(
+                    w for w in self.visible_program_windows() if w not in shown), timeout=5)
+            except AssertionError:
+                if time.monotonic() > deadline:
+                    raise
+
+    def visible_program_windows(self):
+        return self.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split()
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True,
@@ -303,8 +323,9 @@ class Session:
     def tray_shows_icon(self):
         """Whether the first tray slot shows a picture. The bare taskbar is one colour; the drawn
         icon may add only one more (white digits and bar with the grey full bar on Wine's white
-        taskbar)."""
-        return len({p for row in self.tray_icon() for p in row}) > 1
+        taskbar). The icon's size follows the session's DPI."""
+        size = {120: 20, 144: 24}.get(self.dpi, 16)
+        return len({p for row in self.tray_icon(size) for p in row}) > 1
 
     def wine_processes(self):
         """Names of the Windows processes running in this prefix (from /proc)."""
