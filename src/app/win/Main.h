@@ -98,6 +98,7 @@ class TFrmOrvaneMain : public Window {
     // Start-up pieces.
     void BuildTrayMenu();
     void SetVersionLabel();
+    void CreateAboutControls();
     std::wstring GetIniFile();
     void LoadOptions();
     void SaveOptions();
@@ -132,6 +133,7 @@ class TFrmOrvaneMain : public Window {
     UniqueIcon trayPicture_;
     TrayIconPainter painter_;
     MenuBackground menuBackground_;
+    std::wstring versionText_ = L"版本      ";
     AboutControls about_;
     AboutUpdateCheck updateCheck_;
     DataPaths paths_;
