@@ -15,6 +15,8 @@
 #include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
+#include "options/win/OptionsHost.h"
+#include "options/win/TFrmOptions.h"
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "settings/win/DataPaths.h"
@@ -62,6 +64,11 @@ class TFrmOrvaneMain : public Window {
     // The memory defragmenter: every reachable process's working set emptied.
     void TrimAllWorkingSets();
     void GetAppInfo(const TMenuItemEx& line);
+    // The options dialog, modal; a second call while it is open brings it to the front.
+    void ShowSettings(bool bDirectToThemes);
+    void Settings1Click();
+    // The open options dialog, or null.
+    TFrmOptions* OptionsDialog() const { return options_.get(); }
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
@@ -91,7 +98,9 @@ class TFrmOrvaneMain : public Window {
     std::wstring GetIniFile();
     void LoadOptions();
     void SaveOptions();
+    friend class MainOptionsHost;
     void InitSettings();
+    void SetSamplingTimer(int milliseconds);
     void InitVisualSettings();
     void InitDefaultMenu();
     void UpdateShortCut();
@@ -125,6 +134,8 @@ class TFrmOrvaneMain : public Window {
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
     UINT taskbarCreatedMsg_ = 0;
+    std::unique_ptr<OptionsHost> optionsHost_;
+    std::unique_ptr<TFrmOptions> options_;
 };
 
 }  // namespace orvane::win

@@ -175,9 +175,13 @@ HWND TargetWindow(const Args& a) {
 }
 
 void PrintDialog(HWND dlg) {
-    std::printf("{\"hwnd\":%lld,\"class\":%s,\"title\":%s,\"controls\":[",
-                static_cast<long long>(reinterpret_cast<INT_PTR>(dlg)), Json(ClassOf(dlg)).c_str(),
-                Json(TextOf(dlg)).c_str());
+    RECT r{};
+    ::GetWindowRect(dlg, &r);
+    std::printf(
+        "{\"hwnd\":%lld,\"class\":%s,\"title\":%s,\"rect\":[%ld,%ld,%ld,%ld],"
+        "\"controls\":[",
+        static_cast<long long>(reinterpret_cast<INT_PTR>(dlg)), Json(ClassOf(dlg)).c_str(),
+        Json(TextOf(dlg)).c_str(), r.left, r.top, r.right, r.bottom);
     bool first = true;
     for (HWND c : Children(dlg)) {
         const std::wstring cls = ClassOf(c);
@@ -192,10 +196,11 @@ void PrintDialog(HWND dlg) {
         }
         std::printf(
             "%s{\"hwnd\":%lld,\"class\":%s,\"id\":%d,\"text\":%s,\"visible\":%s,"
-            "\"checked\":%lld}",
+            "\"enabled\":%s,\"checked\":%lld}",
             first ? "" : ",", static_cast<long long>(reinterpret_cast<INT_PTR>(c)),
             Json(cls).c_str(), ::GetDlgCtrlID(c), Json(TextOf(c)).c_str(),
-            ::IsWindowVisible(c) ? "true" : "false", checked);
+            ::IsWindowVisible(c) ? "true" : "false", ::IsWindowEnabled(c) ? "true" : "false",
+            checked);
         first = false;
     }
     std::printf("]}\n");
