@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,14 +26,15 @@ namespace {
 class RecordingHost final : public OptionsHost {
   public:
     explicit RecordingHost(std::wstring folder)
-        : folder_(std::move(folder)), file_(folder_ + L"Orvane.Settings") {}
+        : folder_(std::move(folder)), file_(folder_ + L"Orvane.Settings"), paths_(folder_) {
+        // Settings beside the "executable": the themes live in this folder too.
+        std::ofstream(std::filesystem::path(file_)).flush();
+        paths_.GetIniFile();
+    }
     TOrvaneOptions& Options() override { return options; }
     HWND MainWindow() const override { return nullptr; }
     std::wstring SettingsFile() const override { return file_; }
-    std::wstring ThemeFolder() override {
-        std::filesystem::create_directories(folder_ + L"Themes");
-        return folder_ + L"Themes\\";
-    }
+    const DataPaths& Paths() const override { return paths_; }
     void SaveOptions() override {
         ProfileFile file(file_);
         WriteOptions(options, file);
@@ -57,6 +59,7 @@ class RecordingHost final : public OptionsHost {
   private:
     std::wstring folder_;
     std::wstring file_;
+    DataPaths paths_;
 };
 
 std::wstring TextOf(HWND h) {

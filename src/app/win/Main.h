@@ -19,6 +19,7 @@
 #include "options/win/TFrmOptions.h"
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
+#include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
@@ -33,6 +34,7 @@ struct MainServices {
     };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
     WorkingSetTrimmer* Trimmer = nullptr;        // null: the system's calls
+    PauseFunction Pause;                         // empty: Sleep
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -64,6 +66,7 @@ class TFrmOrvaneMain : public Window {
     // The memory defragmenter: every reachable process's working set emptied.
     void TrimAllWorkingSets();
     void GetAppInfo(const TMenuItemEx& line);
+    void TrayDblClick();
     // The options dialog, modal; a second call while it is open brings it to the front.
     void ShowSettings(bool bDirectToThemes);
     void Settings1Click();
@@ -133,6 +136,7 @@ class TFrmOrvaneMain : public Window {
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
+    SessionNotification sessionNotification_;
     UINT taskbarCreatedMsg_ = 0;
     std::unique_ptr<OptionsHost> optionsHost_;
     std::unique_ptr<TFrmOptions> options_;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/win/Main.h"
+#include "hotkeys/win/HotKeyText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using orvane::win::TFrmOrvaneMain;
@@ -12,6 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     ::InitCommonControlsEx(&icc);
+    orvane::win::InitLocalizedModifierNames();
 
     TFrmOrvaneMain form;
     if (!form.FormCreate()) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/core/Options.h"
+#include "settings/win/DataPaths.h"
 
 namespace orvane::win {
 
@@ -18,8 +19,8 @@ class OptionsHost {
     // The window whose monitor decides whether the built-in digits can be used.
     virtual HWND MainWindow() const = 0;
     virtual std::wstring SettingsFile() const = 0;
-    // The theme folder, created when missing.
-    virtual std::wstring ThemeFolder() = 0;
+    // Where the theme files live.
+    virtual const DataPaths& Paths() const = 0;
 
     virtual void SaveOptions() = 0;
     virtual void ShowLogCommand(bool visible) = 0;

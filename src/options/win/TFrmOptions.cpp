@@ -145,6 +145,11 @@ void TFrmOptions::ApplyDpi(int dpi) {
         ::SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()), FALSE);
     }
     ShowFontName();
+    if (picker_.Handle()) {
+        picker_.UpdateItemHeight();
+    } else {
+        picker_.Attach(CmbForeground);
+    }
     Relayout();
 }
 

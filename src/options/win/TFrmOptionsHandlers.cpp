@@ -58,6 +58,7 @@ void TFrmOptions::FormCreate(bool bDirectToThemes) {
     ShowFontName();
     EditMiliChange();
     ApplyDependencies();
+    picker_.SetCustomColorsFile(host_.SettingsFile());
     CreateThemesState();
     TakeOwnerOffTaskbar();
     TxtYellowChange();

@@ -61,9 +61,8 @@ void TFrmOptions::CreateThemesTab() {
     ::SetWindowLongPtrW(
         LabelTransWarning, GWL_STYLE,
         ::GetWindowLongPtrW(LabelTransWarning, GWL_STYLE) & ~LONG_PTR{SS_CENTERIMAGE});
-    picker_.Attach(CmbForeground);
     themesTab_ =
-        std::make_unique<ThemesTab>(*this, Handle(), CbThemes, BtnDeleteTheme, host_.ThemeFolder());
+        std::make_unique<ThemesTab>(*this, host_.Paths(), Handle(), CbThemes, BtnDeleteTheme);
 }
 
 PageLayout TFrmOptions::ThemesPageLayout() {
@@ -85,13 +84,15 @@ PageLayout TFrmOptions::ThemesPageLayout() {
 // Steps 11 to 13 of the dialog's creation: the colour list, the theme entries with the
 // current colours chosen, and the first entry shown.
 void TFrmOptions::CreateThemesState() {
-    picker_.SetCustomColorsFile(host_.SettingsFile());
     for (const std::wstring_view caption : kPendingColorCaptions) {
         const std::wstring text(caption);
         ::SendMessageW(LbColors, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     themesTab_->LoadThemes();
-    themesTab_->SelectCurrentColors();
+    ::SendMessageW(CbThemes, CB_SETCURSEL,
+                   static_cast<WPARAM>(::SendMessageW(CbThemes, CB_FINDSTRINGEXACT, 0,
+                                                      reinterpret_cast<LPARAM>(L"当前颜色"))),
+                   0);
     themesTab_->CbThemesClick();
     ::SendMessageW(LbColors, LB_SETCURSEL, 0, 0);
     LbColorsClick();
@@ -126,6 +127,7 @@ TColor TFrmOptions::EntryDefault(int entry) const {
 
 void TFrmOptions::LbColorsClick() {
     const int entry = PickerEntry();
+    picker_.RebuildItems();
     SetVisible(CmbDarkMode, entry == kEntryMenuMode);
     SetVisible(CmbForeground, entry != kEntryMenuMode);
     SetVisible(LabelTransWarning, false);
