@@ -9,7 +9,9 @@ from orvane_e2e import Session, run_tests, wait_until
 from test_processes_menu import open_menu
 
 TITLE = "Orvane 设置"
-SETTINGS = "[General]\nShowWelcomeWindow=0\nShowPercentage=1\nTopProcessCount=10\n"
+# Black digits: the automatic ones are white, like Wine's light taskbar behind them.
+SETTINGS = ("[Font]\nColor=0\n[General]\nShowWelcomeWindow=0\nShowPercentage=1\n"
+            "TopProcessCount=10\n")
 # A control only the given tab shows, to know that the tab is up.
 TABS = [("general", "显示页面文件而不是物理内存"), ("extra", "定时整理"), ("tray_menu", "统一相同进程"),
         ("display", "字体(&F)"), ("themes", "另存为(&S)")]
@@ -122,6 +124,29 @@ def test_apply_then_cancel(args):
             f"menu {without} still as tall as with process lines {with_processes}"
 
 
+def test_double_click_and_theme_save(args):
+    with Session(args, "options-themes") as s:
+        start(s, settings=SETTINGS + "DoubleClickAction=3\n")
+        s.xdotool("mousemove", "1014", "758", "click", "--repeat", "2", "--delay", "80", "1")
+        dialog = options_dialog(s)
+        window = wait_until("the dialog's X window",
+                            lambda: s.xdotool("search", "--onlyvisible", "--name", TITLE))
+        s.xdotool("windowfocus", window.splitlines()[0])
+        s.xdotool("key", "ctrl+shift+Tab")  # back from the first tab to the last
+        wait_until("the themes tab", lambda: tab_shown(s, "另存为(&S)"))
+        s.click(dialog["hwnd"], "另存为(&S)")
+        box = s.dialog(title="保存主题")
+        edit = [c for c in box["controls"] if c["class"] == "Edit"]
+        assert edit, "the name box has no edit field"
+        rc, _ = s.probe("settext", "--hwnd", str(edit[0]["hwnd"]), "--text", "a/b:c")
+        assert rc == 0
+        s.click(box["hwnd"], "确定")
+        path = os.path.join(s.appdata_dir, "Themes", "a_b_c.Orvane Theme")
+        wait_until("the theme file", lambda: os.path.exists(path))
+        wait_until("the theme in the list",
+                   lambda: any(c["text"] == "a_b_c" for c in options_dialog(s)["controls"]))
+
+
 def test_pictures_at_120_dpi(args):
     with Session(args, "options-120", dpi=120) as s:
         start(s, icon_size=20)
@@ -130,4 +155,5 @@ def test_pictures_at_120_dpi(args):
 
 
 if __name__ == "__main__":
-    run_tests([test_ok_from_tray_menu, test_apply_then_cancel, test_pictures_at_120_dpi])
+    run_tests([test_ok_from_tray_menu, test_apply_then_cancel, test_double_click_and_theme_save,
+               test_pictures_at_120_dpi])

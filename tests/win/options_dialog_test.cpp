@@ -309,6 +309,52 @@ TEST_F(OptionsDialogTest, CancelStoresNothing) {
     EXPECT_FALSE(host.options.ShowFree);
 }
 
+// The colour list and its editors work on the pending texts; OK turns them into the settings.
+TEST_F(OptionsDialogTest, ColourEntriesEditThePendingTexts) {
+    host.options.GreenColor = RgbColor(0x11, 0x22, 0x33);
+    host.options.TransBk = true;
+    Open(true);
+    ::ShowWindow(form->Handle(), SW_SHOWNA);
+    const auto show = [&](int entry) {
+        ::SendMessageW(form->LbColors, LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+        form->LbColorsClick();
+    };
+    EXPECT_EQ(form->Pending()[5], L"112233");
+    EXPECT_EQ(form->Pending()[0], L"-1");
+    // Entry 0 is edited by the menu-mode list, which takes the picker's place.
+    show(0);
+    EXPECT_TRUE(::IsWindowVisible(form->CmbDarkMode));
+    EXPECT_FALSE(::IsWindowVisible(form->CmbForeground));
+    ::SendMessageW(form->CmbDarkMode, CB_SETCURSEL, 2, 0);
+    form->CmbDarkModeClick();
+    EXPECT_EQ(form->Pending()[0], L"1");
+    // The background while it is transparent: the picker is disabled under its note.
+    show(3);
+    EXPECT_TRUE(::IsWindowVisible(form->CmbForeground));
+    EXPECT_FALSE(::IsWindowEnabled(form->CmbForeground));
+    EXPECT_TRUE(::IsWindowVisible(form->LabelTransWarning));
+    EXPECT_EQ(TextOf(form->LabelTransWarning), L"注: 背景设置为透明");
+    Click(form->CheckOpaque);
+    EXPECT_TRUE(::IsWindowEnabled(form->CmbForeground));
+    EXPECT_FALSE(::IsWindowVisible(form->LabelTransWarning));
+    // The text colour while the digits take the bar colour.
+    Click(form->CkDigitsColored);
+    show(2);
+    EXPECT_FALSE(::IsWindowEnabled(form->CmbForeground));
+    EXPECT_EQ(TextOf(form->LabelTransWarning), L"注: 由条形颜色设置字体颜色");
+    show(5);
+    EXPECT_TRUE(::IsWindowEnabled(form->CmbForeground));
+    EXPECT_EQ(form->Pending()[5], L"112233");
+    form->Pending()[7] = L"ThreeDFace";
+    Click(form->BtnOk);
+    EXPECT_EQ(host.options.MenuColorMode, 1);
+    EXPECT_EQ(host.options.GreenColor, RgbColor(0x11, 0x22, 0x33));
+    EXPECT_EQ(host.options.RedColor, SystemColor(15));
+    EXPECT_FALSE(host.options.TransBk);
+    EXPECT_TRUE(host.options.DigitsColored);
+    EXPECT_EQ(host.Read(L"Colors", L"RedColor"), L"ThreeDFace");
+}
+
 // Every caption fits its control, and every control its page, at 96, 120 and 144 DPI.
 TEST_F(OptionsDialogTest, NoCaptionClippedAtThreeDpis) {
     Open();

@@ -207,10 +207,11 @@ void PrintDialog(HWND dlg) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid "
-                 "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-                 "[--msg N --wparam N --lparam N]\n");
+    std::fprintf(
+        stderr,
+        "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|settext|pid "
+        "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
+        "[--msg N --wparam N --lparam N]\n");
     return 2;
 }
 
@@ -299,6 +300,16 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf("%lld\n", static_cast<long long>(result));
         return 0;
+    }
+    if (cmd == L"settext") {
+        // Puts --text into the window --hwnd (an edit of another program's dialog).
+        HWND h = TargetWindow(a);
+        const std::wstring text = a.Get(L"text");
+        DWORD_PTR result = 0;
+        return h && ::SendMessageTimeoutW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                                          SMTO_ABORTIFHUNG, timeout, &result)
+                   ? 0
+                   : 1;
     }
     if (cmd == L"pid") {
         HWND h = TargetWindow(a);
