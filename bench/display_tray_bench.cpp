@@ -1,5 +1,5 @@
-// Cost of one tray icon redraw against a bare Shell_NotifyIconW update, and the process's GDI
-// and USER object counts across many redraws. Run under a desktop (Wine + Xvfb or Windows);
+// Cost of one tray icon redraw against a bare Shell_NotifyIconW update, and the process's GDI,
+// USER and kernel handle counts across many redraws. Run under a desktop (Wine + Xvfb or Windows);
 // prints one JSON object.
 #include <windows.h>
 #include <shellapi.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/win/Handles.h"
+#include "handle_counts.h"
 #include "display/core/IconPicture.h"
 #include "display/win/IconBitmap.h"
 #include "display/win/TrayIconPainter.h"
@@ -47,43 +48,6 @@ void Pump() {
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         ::DispatchMessageW(&msg);
     }
-}
-
-// Live GDI and USER objects of this process. GetGuiResources counts them on Windows; Wine
-// only stubs it (0), so there every handle slot is probed instead: Wine accepts a handle
-// without its generation word for any live object in that slot.
-struct ObjectCounts {
-    unsigned long gdi = 0;
-    unsigned long user = 0;
-    bool probed = false;
-};
-
-ObjectCounts CountObjects() {
-    ObjectCounts c;
-    const HANDLE self = ::GetCurrentProcess();
-    c.gdi = ::GetGuiResources(self, GR_GDIOBJECTS);
-    c.user = ::GetGuiResources(self, GR_USEROBJECTS);
-    if (c.gdi != 0 || c.user != 0) {
-        return c;
-    }
-    c.probed = true;
-    for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot) {
-        if (::GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) {
-            ++c.gdi;
-        }
-    }
-    for (ULONG_PTR slot = 0x20; slot <= 0xFFFF; slot += 2) {
-        const auto h = reinterpret_cast<HANDLE>(slot);
-        ICONINFO info{};
-        if (::IsWindow(static_cast<HWND>(h)) || ::IsMenu(static_cast<HMENU>(h))) {
-            ++c.user;
-        } else if (::GetIconInfo(static_cast<HICON>(h), &info)) {
-            ++c.user;
-            ::DeleteObject(info.hbmColor);
-            ::DeleteObject(info.hbmMask);
-        }
-    }
-    return c;
 }
 
 double Median(std::vector<double> v) {
@@ -142,7 +106,26 @@ int wmain() {
         Pump();
     }
 
-    const ObjectCounts before = CountObjects();
+    // Where a redraw's time goes beyond the tray update itself.
+    auto perCall = [&](auto&& step) {
+        std::vector<double> t;
+        for (int round = 0; round < kRounds; ++round) {
+            const auto start = Clock::now();
+            for (int i = 0; i < kBatch; ++i) {
+                step();
+            }
+            t.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count() /
+                        kBatch);
+        }
+        return Median(t);
+    };
+    const double pictureUs = perCall([&] {
+        sample.MemoryLoad = (load++ % 100) + 1;
+        painter.DrawPreview(options, sample, lastDrawText, true);
+    });
+    const double iconUs = perCall([&] { const UniqueIcon icon = painter.MakeIcon(); });
+
+    const HandleCounts before = CountHandles();
     for (int i = 0; i < 10000; ++i) {
         redraw();
         if (i % 100 == 0) {
@@ -150,16 +133,19 @@ int wmain() {
         }
     }
     Pump();
-    const ObjectCounts after = CountObjects();
+    const HandleCounts after = CountHandles();
 
     const double floorUs = Median(floors);
     const double tickUs = Median(ticks);
     std::printf(
         "{\"dpi\": %d, \"icon_size\": %d, \"nim_modify_us\": %.1f, \"redraw_tick_us\": %.1f, "
-        "\"ratio\": %.3f, \"redraws\": 10000, \"gdi_before\": %lu, \"gdi_after\": %lu, "
-        "\"user_before\": %lu, \"user_after\": %lu, \"counted_by\": \"%s\"}\n",
-        painter.Dpi(), painter.IconSize(), floorUs, tickUs, tickUs / floorUs, before.gdi, after.gdi,
-        before.user, after.user, before.probed ? "slot probe" : "GetGuiResources");
+        "\"ratio\": %.3f, \"picture_us\": %.1f, \"icon_us\": %.1f, \"redraws\": 10000, "
+        "\"gdi_before\": %lu, \"gdi_after\": %lu, "
+        "\"user_before\": %lu, \"user_after\": %lu, \"kernel_before\": %lu, \"kernel_after\": %lu, "
+        "\"counted_by\": \"%s\"}\n",
+        painter.Dpi(), painter.IconSize(), floorUs, tickUs, tickUs / floorUs, pictureUs, iconUs,
+        before.gdi, after.gdi, before.user, after.user, before.kernel, after.kernel,
+        before.probed ? "slot probe" : "system counts");
     ::DestroyWindow(window);
     return 0;
 }
