@@ -214,6 +214,10 @@ TEST_F(OptionsDialogTest, DependentControlsFollowTheirBoxes) {
     Click(form->CheckHightLightProcess);
     EXPECT_TRUE(::IsWindowEnabled(form->EditProcsRam.Edit()));
 
+    // No lid and no battery here: switching the display off stays ticked without a warning.
+    Click(form->CheckMonitor);
+    EXPECT_TRUE(Checked(form->CheckMonitor));
+
     Click(form->CkShowMemMenu);
     EXPECT_FALSE(::IsWindowEnabled(form->CkDisplayHint));
     EXPECT_FALSE(Checked(form->CkDisplayHint));

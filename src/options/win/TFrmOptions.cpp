@@ -58,6 +58,7 @@ void TFrmOptions::ShowModal() {
     }
     ::ShowWindow(Handle(), SW_SHOW);
     ::SetForegroundWindow(Handle());
+    ::SetFocus(Tabs);  // as in the system's property sheets: the arrows move between the tabs
     MSG m;
     int quitCode = 0;
     bool quit = false;
