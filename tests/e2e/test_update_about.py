@@ -93,8 +93,7 @@ def start(s):
     s.install(settings=SETTINGS)
     s.start()
     hwnd = s.wait_main_window()
-    size = {96: 16, 120: 20, 144: 24}[s.dpi]
-    wait_until("the tray icon", lambda: len({p for row in s.tray_icon(size) for p in row}) > 1)
+    wait_until("the tray icon", s.tray_shows_icon)
     return hwnd
 
 

@@ -30,8 +30,7 @@
 #include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
 #include "monitor/win/LowMemoryWarning.h"
-#include "settings/core/SettingsSchema.h"
-#include "settings/win/ProfileFile.h"
+#include "settings/core/UnreadableSettingsBox.h"
 
 namespace orvane::win {
 
@@ -189,10 +188,8 @@ std::wstring TFrmOrvaneMain::GetIniFile() {
 }
 
 void TFrmOrvaneMain::LoadOptions() {
-    {
-        const ProfileFile file(IniFileName);
-        MemOptions = ReadOptions(file, paths_.GetLogFile(), MemOptions.Font);
-    }
+    settingsFile_.emplace(IniFileName);
+    MemOptions = settingsFile_->Load(paths_.GetLogFile(), MemOptions.Font);
     // The font carries the effective text colour, not the stored one.
     SetFontColor(MemOptions);
     trayMenu_->SetItemVisible(kCmdShowLog, MemOptions.WriteLog);
@@ -202,8 +199,7 @@ void TFrmOrvaneMain::LoadOptions() {
 }
 
 void TFrmOrvaneMain::SaveOptions() {
-    ProfileFile file(IniFileName);
-    WriteOptions(MemOptions, file);
+    settingsFile_->Save(MemOptions);
 }
 
 void TFrmOrvaneMain::InitSettings() {
@@ -294,6 +290,9 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
 void TFrmOrvaneMain::AppLoaded() {
     tray_.SetVisible(true);
     ProcessPendingMessages();
+    if (settingsFile_->Unreadable()) {
+        UnreadableSettingsBox(IniFileName).Execute();
+    }
     if (!MemOptions.ShowWelcomeWindow) {
         return;
     }

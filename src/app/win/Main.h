@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/win/AboutControls.h"
@@ -22,6 +23,7 @@
 #include "processes/win/WorkingSetTrimmer.h"
 #include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
+#include "settings/win/SettingsFile.h"
 #include "update/win/AboutUpdateCheck.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
@@ -142,6 +144,7 @@ class TFrmOrvaneMain : public Window {
     AboutControls about_;
     AboutUpdateCheck updateCheck_;
     DataPaths paths_;
+    std::optional<SettingsFile> settingsFile_;
     SessionNotification sessionNotification_;
     UINT taskbarCreatedMsg_ = 0;
     std::unique_ptr<OptionsHost> optionsHost_;

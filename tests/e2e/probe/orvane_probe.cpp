@@ -234,10 +234,10 @@ int Usage() {
     std::fprintf(
         stderr,
         "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|settext|pid|"
-        "clipboard|set-clipboard|atom|rect|watch-text|file-version "
+        "clipboard|set-clipboard|atom|rect|watch-text|file-version|hold "
         "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
         "[--msg N --wparam N --lparam N] [--name N] [--id N --until T --after T] "
-        "[--file F]\n");
+        "[--file F --ms N]\n");
     return 2;
 }
 
@@ -336,6 +336,21 @@ int wmain(int argc, wchar_t** argv) {
                                           SMTO_ABORTIFHUNG, timeout, &result)
                    ? 0
                    : 1;
+    }
+    if (cmd == L"hold") {
+        // Holds --file open without sharing, as a virus scanner or a sync tool may, for --ms
+        // milliseconds (or until ended); prints "held" once it has the file.
+        const std::wstring path = a.Get(L"file");
+        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return 1;
+        }
+        std::printf("held\n");
+        std::fflush(stdout);
+        ::Sleep(static_cast<DWORD>(Number(a.Get(L"ms", L"600000"))));
+        ::CloseHandle(file);
+        return 0;
     }
     if (cmd == L"rect") {
         // The window's screen rectangle: left top right bottom.
