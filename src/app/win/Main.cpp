@@ -126,9 +126,6 @@ bool TFrmOrvaneMain::FormCreate() {
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
-    about_.Create(Handle());
-    about_.Layout(GetMonitorDpi(Handle()));
-    updateCheck_.Attach(about_.DownloadLink());
     BuildTrayMenu();
 
     // 1. Operating-system test.
@@ -147,8 +144,9 @@ bool TFrmOrvaneMain::FormCreate() {
     IconSize = ::GetSystemMetrics(SM_CXSMICON);
     IsVista = vi.dwMajorVersion >= 6;
     {
+        const UniqueFont formFont = MessageFont(GetMonitorDpi(Handle()));
         WindowDc dc(Handle());
-        SelectObjectGuard font(dc.get(), about_.Font());
+        SelectObjectGuard font(dc.get(), formFont.get());
         SIZE sz{};
         ::GetTextExtentPoint32W(dc.get(), L"AA", 2, &sz);
         MenuTextHeight = sz.cy;
@@ -171,8 +169,22 @@ void TFrmOrvaneMain::SetVersionLabel() {
     wchar_t path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring exe(path, n < MAX_PATH ? n : 0);
-    ::SetWindowTextW(about_.VersionLabel(),
-                     (L"版本      " + FormatVersionText(GetFileVersionText(exe), true)).c_str());
+    versionText_ = L"版本      " + FormatVersionText(GetFileVersionText(exe), true);
+    if (about_.VersionLabel()) {
+        ::SetWindowTextW(about_.VersionLabel(), versionText_.c_str());
+    }
+}
+
+// The about window's controls are made when it is first shown: a program that only sits in the
+// tray never loads the common controls they need.
+void TFrmOrvaneMain::CreateAboutControls() {
+    if (about_.VersionLabel()) {
+        return;
+    }
+    about_.Create(Handle());
+    ::SetWindowTextW(about_.VersionLabel(), versionText_.c_str());
+    about_.Layout(GetMonitorDpi(Handle()));
+    updateCheck_.Attach(about_.DownloadLink());
 }
 
 // The menu loads its own icons (the generic application icon and the Task Manager's).
@@ -337,6 +349,7 @@ void TFrmOrvaneMain::About1Click() {
 }
 
 void TFrmOrvaneMain::FormShow() {
+    CreateAboutControls();
     PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
     if (updateCheck_.Label().Tag() == 0) {
@@ -531,7 +544,9 @@ LRESULT TFrmOrvaneMain::OnNotify(const NMHDR& header) {
 
 // The about window keeps its layout on a monitor of another DPI, where the system suggests.
 void TFrmOrvaneMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    about_.Layout(dpi);
+    if (about_.VersionLabel()) {
+        about_.Layout(dpi);
+    }
     ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -105,6 +105,7 @@ class TFrmOrvaneMain : public Window {
     // Start-up pieces.
     void BuildTrayMenu();
     void SetVersionLabel();
+    void CreateAboutControls();
     std::wstring GetIniFile();
     void LoadOptions();
     void SaveOptions();
@@ -141,6 +142,7 @@ class TFrmOrvaneMain : public Window {
     UniqueIcon trayPicture_;
     TrayIconPainter painter_;
     MenuBackground menuBackground_;
+    std::wstring versionText_ = L"版本      ";
     AboutControls about_;
     AboutUpdateCheck updateCheck_;
     DataPaths paths_;

@@ -363,13 +363,19 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"watch-text") {
-        // The control --id of the window --class/--hwnd.
+        // The control --id of the window --class/--hwnd. A first `null` line says the watch
+        // runs; the control may come later (the about window makes its controls when shown).
+        std::printf("null\n");
+        std::fflush(stdout);
         HWND control = nullptr;
-        WaitFor(timeout, [&] {
-            HWND h = TargetWindow(a);
-            control = h ? ::GetDlgItem(h, static_cast<int>(Number(a.Get(L"id")))) : nullptr;
-            return control != nullptr;
-        });
+        WaitFor(
+            timeout,
+            [&] {
+                HWND h = TargetWindow(a);
+                control = h ? ::GetDlgItem(h, static_cast<int>(Number(a.Get(L"id")))) : nullptr;
+                return control != nullptr;
+            },
+            1);
         return control ? WatchText(control, a.Get(L"until"), a.Get(L"after"), timeout) : 1;
     }
     if (cmd == L"file-version") {
