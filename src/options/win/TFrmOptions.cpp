@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "app/win/DefaultErrorHandler.h"
+#include "common/win/CommonControls.h"
+#include "common/win/Handles.h"
 #include "common/win/PlaceWindow.h"
 #include "common/win/WindowDpi.h"
 #include "options/core/OptionsCaptions.h"
@@ -17,10 +19,16 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
+// The dialog's control classes, registered on first use (the common controls are not loaded
+// while the program only sits in the tray).
 void LoadDialogControls() {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
-                                              ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS | ICC_LINK_CLASS};
-    ::InitCommonControlsEx(&icc);
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (const auto init = GetProcAddressAs<InitFn>(CommonControls(), "InitCommonControlsEx")) {
+        const INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                        ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS |
+                                                        ICC_LINK_CLASS};
+        init(&icc);
+    }
 }
 
 }  // namespace
