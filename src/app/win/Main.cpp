@@ -4,12 +4,13 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <exception>
+
 #include "app/core/VersionText.h"
 #include "app/win/DefaultErrorHandler.h"
 #include "app/win/Privileges.h"
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
-#include "common/core/DpiScale.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
 #include "display/win/DarkMode.h"
@@ -70,6 +71,31 @@ class MainMenuHost final : public TrayMenuHost {
 };
 
 }  // namespace
+
+// What the options dialog changes on the main form.
+class MainOptionsHost final : public OptionsHost {
+  public:
+    explicit MainOptionsHost(TFrmOrvaneMain& form) : form_(form) {}
+    TOrvaneOptions& Options() override { return form_.MemOptions; }
+    HWND MainWindow() const override { return form_.Handle(); }
+    std::wstring SettingsFile() const override { return form_.IniFileName; }
+    const DataPaths& Paths() const override { return form_.paths_; }
+    void SaveOptions() override { form_.SaveOptions(); }
+    void ShowLogCommand(bool visible) override {
+        form_.trayMenu_->SetItemVisible(kCmdShowLog, visible);
+    }
+    void RemoveTrayItems(int tag) override { form_.trayMenu_->RemoveTaggedItems(tag); }
+    void SetSamplingInterval(int milliseconds) override { form_.SetSamplingTimer(milliseconds); }
+    void RedrawIcon() override {
+        form_.LastDrawText.clear();
+        form_.TimerTimer();
+    }
+    void UpdateShortCut() override { form_.UpdateShortCut(); }
+    void InitDefaultMenu() override { form_.InitDefaultMenu(); }
+
+  private:
+    TFrmOrvaneMain& form_;
+};
 
 TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {
     HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
@@ -177,9 +203,7 @@ void TFrmOrvaneMain::LoadOptions() {
     MemOptions = settingsFile_->Load(paths_.GetLogFile(), MemOptions.Font);
     // The font carries the effective text colour, not the stored one.
     SetFontColor(MemOptions);
-    if (!MemOptions.WriteLog) {
-        trayMenu_->RemoveItem(kCmdShowLog);
-    }
+    trayMenu_->SetItemVisible(kCmdShowLog, MemOptions.WriteLog);
     UpdateShortCut();
     InitDefaultMenu();
     ::PostMessageW(Handle(), WM_APPLOADED, 0, 0);
@@ -191,11 +215,7 @@ void TFrmOrvaneMain::SaveOptions() {
 
 void TFrmOrvaneMain::InitSettings() {
     InitVisualSettings();
-    if (const auto interval = SamplingTimerInterval(MemOptions.RefreshRate)) {
-        ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
-    } else {
-        ::KillTimer(Handle(), kSamplingTimer);
-    }
+    SetSamplingTimer(MemOptions.RefreshRate);
     const auto defragInterval = DefragTimerInterval(MemOptions.DefragEvery);
     if (MemOptions.DefragEveryActive && defragInterval) {
         ::SetTimer(Handle(), kDefragTimer, *defragInterval, nullptr);
@@ -203,6 +223,14 @@ void TFrmOrvaneMain::InitSettings() {
         ::KillTimer(Handle(), kDefragTimer);
     }
     RunEventHandler([this] { TimerDefragTimer(); });
+}
+
+void TFrmOrvaneMain::SetSamplingTimer(int milliseconds) {
+    if (const auto interval = SamplingTimerInterval(milliseconds)) {
+        ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
+    } else {
+        ::KillTimer(Handle(), kSamplingTimer);
+    }
 }
 
 // New DPI, icon size, theme or locale: renews the menu background and the icon's size and
@@ -399,8 +427,38 @@ void TFrmOrvaneMain::TrayDblClick() {
     RunDoubleClickAction(MemOptions.DoubleClickAction, actions);
 }
 
-// The options dialog is wired here once it exists.
-void TFrmOrvaneMain::ShowSettings(bool) {}
+void TFrmOrvaneMain::Settings1Click() {
+    ShowSettings(false);
+}
+
+void TFrmOrvaneMain::ShowSettings(bool bDirectToThemes) {
+    if (options_) {
+        options_->BringToFront();
+        return;
+    }
+    if (!optionsHost_) {
+        optionsHost_ = std::make_unique<MainOptionsHost>(*this);
+    }
+    options_ = std::make_unique<TFrmOptions>(*optionsHost_);
+    {
+        ScopeExit gone([this] { options_.reset(); });
+        if (options_->Create(Handle(), bDirectToThemes)) {
+            options_->ShowModal();
+        }
+    }
+    // However it closed: saved, and the timers follow the settings. A failed save is reported
+    // after the settings have been applied.
+    std::exception_ptr saveError;
+    try {
+        SaveOptions();
+    } catch (...) {
+        saveError = std::current_exception();
+    }
+    InitSettings();
+    if (saveError) {
+        std::rethrow_exception(saveError);
+    }
+}
 
 void TFrmOrvaneMain::FormDestroy() {
     if (trayMenu_) {
@@ -447,6 +505,9 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
             break;
         case kCmdShowLog:
             MneShowLogClick();
+            break;
+        case kCmdSettings:
+            Settings1Click();
             break;
         case kCmdAbout:
             About1Click();

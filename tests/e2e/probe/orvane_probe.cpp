@@ -175,9 +175,13 @@ HWND TargetWindow(const Args& a) {
 }
 
 void PrintDialog(HWND dlg) {
-    std::printf("{\"hwnd\":%lld,\"class\":%s,\"title\":%s,\"controls\":[",
-                static_cast<long long>(reinterpret_cast<INT_PTR>(dlg)), Json(ClassOf(dlg)).c_str(),
-                Json(TextOf(dlg)).c_str());
+    RECT r{};
+    ::GetWindowRect(dlg, &r);
+    std::printf(
+        "{\"hwnd\":%lld,\"class\":%s,\"title\":%s,\"rect\":[%ld,%ld,%ld,%ld],"
+        "\"controls\":[",
+        static_cast<long long>(reinterpret_cast<INT_PTR>(dlg)), Json(ClassOf(dlg)).c_str(),
+        Json(TextOf(dlg)).c_str(), r.left, r.top, r.right, r.bottom);
     bool first = true;
     for (HWND c : Children(dlg)) {
         const std::wstring cls = ClassOf(c);
@@ -192,10 +196,11 @@ void PrintDialog(HWND dlg) {
         }
         std::printf(
             "%s{\"hwnd\":%lld,\"class\":%s,\"id\":%d,\"text\":%s,\"visible\":%s,"
-            "\"checked\":%lld}",
+            "\"enabled\":%s,\"checked\":%lld}",
             first ? "" : ",", static_cast<long long>(reinterpret_cast<INT_PTR>(c)),
             Json(cls).c_str(), ::GetDlgCtrlID(c), Json(TextOf(c)).c_str(),
-            ::IsWindowVisible(c) ? "true" : "false", checked);
+            ::IsWindowVisible(c) ? "true" : "false", ::IsWindowEnabled(c) ? "true" : "false",
+            checked);
         first = false;
     }
     std::printf("]}\n");
@@ -226,12 +231,13 @@ int WatchText(HWND control, const std::wstring& until, const std::wstring& after
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid|"
-                 "clipboard|set-clipboard|atom|rect|watch-text|file-version|hold "
-                 "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-                 "[--msg N --wparam N --lparam N] [--name N] [--id N --until T --after T] "
-                 "[--file F --ms N]\n");
+    std::fprintf(
+        stderr,
+        "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|settext|pid|"
+        "clipboard|set-clipboard|atom|rect|watch-text|file-version|hold "
+        "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
+        "[--msg N --wparam N --lparam N] [--name N] [--id N --until T --after T] "
+        "[--file F --ms N]\n");
     return 2;
 }
 
@@ -320,6 +326,16 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf("%lld\n", static_cast<long long>(result));
         return 0;
+    }
+    if (cmd == L"settext") {
+        // Puts --text into the window --hwnd (an edit of another program's dialog).
+        HWND h = TargetWindow(a);
+        const std::wstring text = a.Get(L"text");
+        DWORD_PTR result = 0;
+        return h && ::SendMessageTimeoutW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                                          SMTO_ABORTIFHUNG, timeout, &result)
+                   ? 0
+                   : 1;
     }
     if (cmd == L"hold") {
         // Holds --file open without sharing, as a virus scanner or a sync tool may, for --ms
