@@ -11,7 +11,6 @@
 #include "app/win/Privileges.h"
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
-#include "common/core/DpiScale.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
 #include "display/win/DarkMode.h"

@@ -96,7 +96,6 @@ class TFrmOrvaneMain : public Window {
     // One set of number separators for the icon, the summary, the menu and the log.
     const NumberSeparators& Separators() const { return painter_.Separators(); }
     THotKeyManager& HotKeys() { return HotKeyManager1; }
-    UpdateChecker& GetUpdate() { return updateCheck_.GetUpdate; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
