@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -124,7 +125,7 @@ class DialogProbe {
     explicit DialogProbe(std::function<void(const ProbedDialog&)> act)
         : comctl_(LoadCommonControls()), thread_([this, act = std::move(act)] {
               const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-              while (std::chrono::steady_clock::now() < deadline) {
+              while (!stop_ && std::chrono::steady_clock::now() < deadline) {
                   if (HWND dlg = FindOwnDialog()) {
                       // Wait until the dialog's thread answers, then let it settle.
                       DWORD_PTR ignored = 0;
@@ -147,6 +148,11 @@ class DialogProbe {
             thread_.join();
         }
     }
+    // Stops watching: for a test that knows by now that no dialog came.
+    void Stop() {
+        stop_ = true;
+        Wait();
+    }
     bool found() const { return found_; }
     const ProbedDialog& dialog() const { return dialog_; }
 
@@ -158,6 +164,7 @@ class DialogProbe {
     [[maybe_unused]] bool comctl_;
     ProbedDialog dialog_;
     bool found_ = false;
+    std::atomic<bool> stop_{false};
     std::thread thread_;
 };
 

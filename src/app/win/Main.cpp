@@ -73,7 +73,10 @@ class MainMenuHost final : public TrayMenuHost {
 
 }  // namespace
 
-TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {
+TFrmOrvaneMain::TFrmOrvaneMain(MainServices services)
+    : services_(std::move(services)),
+      tray_(services_.Tray ? *services_.Tray : SystemTrayShell()),
+      paths_(services_.ExeFolder.empty() ? ExecutableFolder() : services_.ExeFolder) {
     HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
         RunEventHandler([this] { HotKeyManager1HotKeyPressed(); });
     };
@@ -100,7 +103,6 @@ bool TFrmOrvaneMain::FormCreate() {
                          ScaleByDpi(kAboutHeight, dpi), nullptr)) {
         return false;
     }
-    taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     tray_.Attach(Handle());
     CreateAboutControls();
     BuildTrayMenu();
@@ -207,7 +209,8 @@ void TFrmOrvaneMain::SaveOptions() {
 }
 
 void TFrmOrvaneMain::InitSettings() {
-    InitVisualSettings();
+    // The timers come first: the tick of the visual settings may open a modal dialog, under
+    // which sampling has to go on.
     if (const auto interval = SamplingTimerInterval(MemOptions.RefreshRate)) {
         ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
     } else {
@@ -219,6 +222,7 @@ void TFrmOrvaneMain::InitSettings() {
     } else {
         ::KillTimer(Handle(), kDefragTimer);
     }
+    InitVisualSettings();
     RunEventHandler([this] { TimerDefragTimer(); });
 }
 
@@ -257,6 +261,7 @@ MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
 }
 
 void TFrmOrvaneMain::TimerTimer() {
+    tray_.RetryIfMissing();
     const MemorySnapshot tms = TakeSnapshot();
     DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
     if (!painter_.DrawPreview(MemOptions, tms, LastDrawText, !MemoryInfoText.empty())) {
@@ -288,6 +293,11 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
 }
 
 void TFrmOrvaneMain::AppLoaded() {
+    // Any program can post the start-up message; start-up finishes once.
+    if (appLoaded_) {
+        return;
+    }
+    appLoaded_ = true;
     tray_.SetVisible(true);
     ProcessPendingMessages();
     if (!MemOptions.ShowWelcomeWindow) {
@@ -502,7 +512,7 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             break;
     }
-    if (msg == taskbarCreatedMsg_ && taskbarCreatedMsg_ != 0) {
+    if (tray_.IsTaskbarCreated(msg)) {
         tray_.OnTaskbarCreated();
         return 0;
     }

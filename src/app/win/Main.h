@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/win/TrayIcon.h"
+#include "app/win/TrayShell.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
 #include "display/win/MenuBackground.h"
@@ -31,6 +32,8 @@ struct MainServices {
     };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
     WorkingSetTrimmer* Trimmer = nullptr;        // null: the system's calls
+    TrayShell* Tray = nullptr;                   // null: Shell_NotifyIconW
+    std::wstring ExeFolder;  // empty: the executable's folder, where portable settings lie
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -124,7 +127,7 @@ class TFrmOrvaneMain : public Window {
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
-    UINT taskbarCreatedMsg_ = 0;
+    bool appLoaded_ = false;
 };
 
 }  // namespace orvane::win
