@@ -16,6 +16,17 @@ constexpr ModifierPair kModifierPairs[] = {
     {kHotKeyWin, kModWin},
 };
 
+struct ControlPair {
+    std::uint32_t HotKeyBit;
+    std::uint16_t ControlFlag;
+};
+
+constexpr ControlPair kControlPairs[] = {
+    {kHotKeyShift, kHotKeyControlShift},
+    {kHotKeyCtrl, kHotKeyControlCtrl},
+    {kHotKeyAlt, kHotKeyControlAlt},
+};
+
 }  // namespace
 
 HotKeyParts SplitHotKey(std::uint32_t hotKey) {
@@ -32,6 +43,27 @@ std::uint32_t JoinHotKey(std::uint32_t modifiers, std::uint32_t virtualKey) {
     std::uint32_t value = virtualKey & 0xFFu;
     for (const auto& m : kModifierPairs) {
         if (modifiers & m.PlatformFlag) {
+            value |= m.HotKeyBit;
+        }
+    }
+    return value;
+}
+
+std::uint16_t HotKeyToControlWord(std::uint32_t hotKey) {
+    std::uint16_t flags = 0;
+    for (const auto& m : kControlPairs) {
+        if (hotKey & m.HotKeyBit) {
+            flags |= m.ControlFlag;
+        }
+    }
+    return static_cast<std::uint16_t>((flags << 8) | (hotKey & 0xFFu));
+}
+
+std::uint32_t ControlWordToHotKey(std::uint16_t word) {
+    const std::uint32_t flags = word >> 8;
+    std::uint32_t value = word & 0xFFu;
+    for (const auto& m : kControlPairs) {
+        if (flags & m.ControlFlag) {
             value |= m.HotKeyBit;
         }
     }

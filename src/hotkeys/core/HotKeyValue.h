@@ -27,6 +27,16 @@ struct HotKeyParts {
 HotKeyParts SplitHotKey(std::uint32_t hotKey);
 std::uint32_t JoinHotKey(std::uint32_t modifiers, std::uint32_t virtualKey);
 
+// The hotkey edit control's word: the key in the low byte, its modifier flags in the high byte.
+inline constexpr std::uint16_t kHotKeyControlShift = 0x01;
+inline constexpr std::uint16_t kHotKeyControlCtrl = 0x02;
+inline constexpr std::uint16_t kHotKeyControlAlt = 0x04;
+
+// Stored value -> control word. Win has no place in the control and is left out.
+std::uint16_t HotKeyToControlWord(std::uint32_t hotKey);
+// Control word -> stored value (never above 0xFFFF; the extended-key flag is dropped).
+std::uint32_t ControlWordToHotKey(std::uint16_t word);
+
 // "HotKeyManagerHotKey" followed by the value in unsigned decimal.
 std::wstring HotKeyAtomName(std::uint32_t hotKey);
 

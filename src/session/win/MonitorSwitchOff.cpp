@@ -1,0 +1,29 @@
+#include "session/win/MonitorSwitchOff.h"
+
+#include "dialogs/win/TaskDialogEmulation.h"
+#include "session/core/PortableDevice.h"
+#include "session/win/PowerStatus.h"
+
+namespace orvane::win {
+
+int ShowPortableDeviceWarning(HWND owner, bool& dontShowAgain, bool imitation) {
+    TTaskDialog dialog = PortableDeviceWarning();
+    const int answer = dialog.Execute(0, 0, FlagBit(tfAllowDialogCancellation), tiWarning, tfiBlank,
+                                      0, 0, owner, imitation);
+    dontShowAgain = dialog.VerifyChecked;
+    return answer;
+}
+
+bool CheckMonitorClick(HWND owner, TOrvaneOptions& liveOptions, bool ticked,
+                       const MonitorClickSource& source) {
+    MonitorClickActions actions;
+    actions.IsPortableDevice = source.IsPortableDevice
+                                   ? source.IsPortableDevice
+                                   : std::function<bool()>(&win::IsPortableDevice);
+    actions.ShowWarning = [&](bool& dontShowAgain) {
+        return ShowPortableDeviceWarning(owner, dontShowAgain, source.Imitation);
+    };
+    return RunMonitorClick(liveOptions, ticked, actions);
+}
+
+}  // namespace orvane::win
