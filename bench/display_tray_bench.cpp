@@ -13,6 +13,7 @@
 #include "display/core/IconPicture.h"
 #include "display/win/IconBitmap.h"
 #include "display/win/TrayIconPainter.h"
+#include "handle_counts.h"
 
 using namespace orvane;
 using namespace orvane::win;
@@ -47,43 +48,6 @@ void Pump() {
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         ::DispatchMessageW(&msg);
     }
-}
-
-// Live GDI and USER objects of this process. GetGuiResources counts them on Windows; Wine
-// only stubs it (0), so there every handle slot is probed instead: Wine accepts a handle
-// without its generation word for any live object in that slot.
-struct ObjectCounts {
-    unsigned long gdi = 0;
-    unsigned long user = 0;
-    bool probed = false;
-};
-
-ObjectCounts CountObjects() {
-    ObjectCounts c;
-    const HANDLE self = ::GetCurrentProcess();
-    c.gdi = ::GetGuiResources(self, GR_GDIOBJECTS);
-    c.user = ::GetGuiResources(self, GR_USEROBJECTS);
-    if (c.gdi != 0 || c.user != 0) {
-        return c;
-    }
-    c.probed = true;
-    for (ULONG_PTR slot = 1; slot <= 0xFFFF; ++slot) {
-        if (::GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) {
-            ++c.gdi;
-        }
-    }
-    for (ULONG_PTR slot = 0x20; slot <= 0xFFFF; slot += 2) {
-        const auto h = reinterpret_cast<HANDLE>(slot);
-        ICONINFO info{};
-        if (::IsWindow(static_cast<HWND>(h)) || ::IsMenu(static_cast<HMENU>(h))) {
-            ++c.user;
-        } else if (::GetIconInfo(static_cast<HICON>(h), &info)) {
-            ++c.user;
-            ::DeleteObject(info.hbmColor);
-            ::DeleteObject(info.hbmMask);
-        }
-    }
-    return c;
 }
 
 double Median(std::vector<double> v) {
@@ -142,7 +106,7 @@ int wmain() {
         Pump();
     }
 
-    const ObjectCounts before = CountObjects();
+    const orvane::test::HandleCounts before = orvane::test::CountHandles();
     for (int i = 0; i < 10000; ++i) {
         redraw();
         if (i % 100 == 0) {
@@ -150,7 +114,7 @@ int wmain() {
         }
     }
     Pump();
-    const ObjectCounts after = CountObjects();
+    const orvane::test::HandleCounts after = orvane::test::CountHandles();
 
     const double floorUs = Median(floors);
     const double tickUs = Median(ticks);

@@ -79,9 +79,7 @@ class FormTest : public ::testing::Test {
             << "[General]\r\nShowPercentage=1\r\n"
             << settings;
         win::MainServices services;
-        if (!systemTray) {
-            services.Tray = &shell;
-        }
+        services.Tray = otherShell ? otherShell : &shell;
         if (tickCount) {
             services.TickCount = tickCount;
         }
@@ -103,8 +101,8 @@ class FormTest : public ::testing::Test {
         ::PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // left by an exit
     }
 
-    // Set before Start(): the shell's own tray instead of the recording one; a clock of the test.
-    bool systemTray = false;
+    // Set before Start(): a tray shell instead of the recording one; a clock of the test.
+    TrayShell* otherShell = nullptr;
     std::function<std::uint32_t()> tickCount;
 
     win::SettingsTestFolder folder;

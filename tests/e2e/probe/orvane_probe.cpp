@@ -2,6 +2,7 @@
 // and presses its buttons, and sends messages, from outside the program under test.
 // Output is UTF-8; exit code 0 on success, 1 when what was asked for was not found.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -202,10 +203,11 @@ void PrintDialog(HWND dlg) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid "
-                 "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-                 "[--msg N --wparam N --lparam N]\n");
+    std::fprintf(
+        stderr,
+        "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|tray-delete|pid "
+        "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
+        "[--msg N | --msgname NAME] [--wparam N --lparam N] [--id N]\n");
     return 2;
 }
 
@@ -282,7 +284,9 @@ int wmain(int argc, wchar_t** argv) {
         if (!WaitFor(timeout, [&] { return (h = TargetWindow(a)) != nullptr; })) {
             return 1;
         }
-        const auto msg = static_cast<UINT>(Number(a.Get(L"msg")));
+        // --msgname: a registered message, such as the taskbar's "TaskbarCreated".
+        const auto msg = a.Has(L"msgname") ? ::RegisterWindowMessageW(a.Get(L"msgname").c_str())
+                                           : static_cast<UINT>(Number(a.Get(L"msg")));
         const auto wp = static_cast<WPARAM>(Number(a.Get(L"wparam", L"0")));
         const auto lp = static_cast<LPARAM>(Number(a.Get(L"lparam", L"0")));
         if (cmd == L"post") {
@@ -294,6 +298,18 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf("%lld\n", static_cast<long long>(result));
         return 0;
+    }
+    if (cmd == L"tray-delete") {
+        // Takes the window's tray icon (--id, default 1) away, as a restarting taskbar loses it.
+        HWND h = TargetWindow(a);
+        if (!h) {
+            return 1;
+        }
+        NOTIFYICONDATAW d{};
+        d.cbSize = sizeof(d);
+        d.hWnd = h;
+        d.uID = static_cast<UINT>(Number(a.Get(L"id", L"1")));
+        return ::Shell_NotifyIconW(NIM_DELETE, &d) ? 0 : 1;
     }
     if (cmd == L"pid") {
         HWND h = TargetWindow(a);
