@@ -117,55 +117,81 @@ inline HWND FindOwnDialog() {
     return s.found;
 }
 
-// Watches for the next dialog on its own thread; `act` reads and answers it. Join by
-// destruction or Wait(). A dialog that never comes leaves `found` false (and the test
-// then fails on it); a dialog left open would hang, so `act` must close it.
-class DialogProbe {
+// Watches for the next dialogs on its own thread and answers them in turn: the i-th dialog that
+// appears (after the one before it has been answered) is read and handed to `acts[i]`. Join by
+// destruction or Wait(). A dialog that never comes ends the watch (the test then fails on
+// count()); a dialog left open would hang, so each act must close its dialog.
+class DialogSequenceProbe {
   public:
-    explicit DialogProbe(std::function<void(const ProbedDialog&)> act)
-        : comctl_(LoadCommonControls()), thread_([this, act = std::move(act)] {
-              const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-              while (!stop_ && std::chrono::steady_clock::now() < deadline) {
-                  if (HWND dlg = FindOwnDialog()) {
-                      // Wait until the dialog's thread answers, then let it settle.
-                      DWORD_PTR ignored = 0;
-                      ::SendMessageTimeoutW(dlg, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &ignored);
-                      std::this_thread::sleep_for(std::chrono::milliseconds(150));
-                      dialog_ = ReadDialog(dlg);
-                      found_ = true;
-                      act(dialog_);
+    using Act = std::function<void(const ProbedDialog&)>;
+
+    explicit DialogSequenceProbe(std::vector<Act> acts)
+        : comctl_(LoadCommonControls()), thread_([this, acts = std::move(acts)] {
+              HWND answered = nullptr;
+              for (const Act& act : acts) {
+                  answered = AnswerNext(answered, act);
+                  if (!answered) {
                       return;
                   }
-                  std::this_thread::sleep_for(std::chrono::milliseconds(30));
               }
           }) {}
-    ~DialogProbe() { Wait(); }
-    DialogProbe(const DialogProbe&) = delete;
-    DialogProbe& operator=(const DialogProbe&) = delete;
+    ~DialogSequenceProbe() { Wait(); }
+    DialogSequenceProbe(const DialogSequenceProbe&) = delete;
+    DialogSequenceProbe& operator=(const DialogSequenceProbe&) = delete;
 
     void Wait() {
         if (thread_.joinable()) {
             thread_.join();
         }
     }
-    // Stops watching: for a test that knows by now that no dialog came.
+    // Stops watching: for a test that knows by now that no (further) dialog came.
     void Stop() {
         stop_ = true;
         Wait();
     }
-    bool found() const { return found_; }
-    const ProbedDialog& dialog() const { return dialog_; }
+    // How many dialogs came and were answered, and what each showed.
+    std::size_t count() const { return dialogs_.size(); }
+    const std::vector<ProbedDialog>& dialogs() const { return dialogs_; }
 
   private:
     // The common controls are loaded before the watcher thread starts, as the program loads
     // them at start-up: Wine can stall a thread that starts while they are being loaded.
     static bool LoadCommonControls() { return ::LoadLibraryW(L"comctl32.dll") != nullptr; }
 
+    // Waits for a dialog other than the one answered last; null when none comes.
+    HWND AnswerNext(HWND previous, const Act& act) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (!stop_ && std::chrono::steady_clock::now() < deadline) {
+            HWND dlg = FindOwnDialog();
+            if (dlg && dlg != previous) {
+                // Wait until the dialog's thread answers, then let it settle.
+                DWORD_PTR ignored = 0;
+                ::SendMessageTimeoutW(dlg, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &ignored);
+                std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                dialogs_.push_back(ReadDialog(dlg));
+                act(dialogs_.back());
+                return dlg;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        }
+        return nullptr;
+    }
+
     [[maybe_unused]] bool comctl_;
-    ProbedDialog dialog_;
-    bool found_ = false;
+    std::vector<ProbedDialog> dialogs_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
+};
+
+// Watches for the next dialog and answers it with `act`.
+class DialogProbe : public DialogSequenceProbe {
+  public:
+    explicit DialogProbe(Act act) : DialogSequenceProbe({std::move(act)}) {}
+    bool found() const { return count() > 0; }
+    const ProbedDialog& dialog() const {
+        static const ProbedDialog none;
+        return found() ? dialogs().front() : none;
+    }
 };
 
 // Presses a button as a click would, but without the mouse capture that BM_CLICK needs (which

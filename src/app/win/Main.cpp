@@ -21,6 +21,9 @@
 #include "monitor/core/TimerIntervals.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "processes/win/HotkeyShortCut.h"
+#include "processes/core/TrayDoubleClick.h"
+#include "processes/win/ProcessDetailsDialog.h"
+#include "processes/win/WindowsShortcuts.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
@@ -103,6 +106,7 @@ bool TFrmOrvaneMain::FormCreate() {
                          ScaleByDpi(kAboutHeight, dpi), nullptr)) {
         return false;
     }
+    sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
     CreateAboutControls();
     BuildTrayMenu();
@@ -390,8 +394,29 @@ void TFrmOrvaneMain::MemoryDefragmenter1Click() {
     TrimAllWorkingSets();
 }
 
-// The process details dialog comes later; a process line does nothing visible until then.
-void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx&) {}
+void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx& line) {
+    // A copy: the menu may be rebuilt while the dialog is open.
+    const MenuLine clicked = line;
+    win::GetAppInfo(clicked, MemOptions.ShowPage, Handle());
+}
+
+void TFrmOrvaneMain::TrayDblClick() {
+    DoubleClickActions actions;
+    actions.LaunchTaskManager = [this] { LaunchTaskManager1Click(); };
+    actions.TrimMemory = [this] { MemoryDefragmenter1Click(); };
+    actions.ShowMemoryInfo = [this] {
+        tray_.ShowBalloon(L"当前内存信息", MemoryInfoText, NIIF_INFO);
+    };
+    actions.ShowSettings = [this] { ShowSettings(false); };
+    actions.LockWorkStation = [] { LockWorkStationIfAvailable(); };
+    actions.ShowRunDialog = [this] { ShowWindowsRunDialog(L"Orvane", Handle(), appIcon_.get()); };
+    actions.ShowShutdownDialog = [] { ShowShutdownDialog(); };
+    actions.ShowDesktop = [] { ShowDesktop(); };
+    RunDoubleClickAction(MemOptions.DoubleClickAction, actions);
+}
+
+// The options dialog is wired here once it exists.
+void TFrmOrvaneMain::ShowSettings(bool) {}
 
 void TFrmOrvaneMain::FormDestroy() {
     if (trayMenu_) {
@@ -402,6 +427,7 @@ void TFrmOrvaneMain::FormDestroy() {
         ::KillTimer(Handle(), kDefragTimer);
     }
     tray_.SetVisible(false);
+    sessionNotification_.Unregister();
     DestroyOwnWindow();
 }
 
@@ -413,6 +439,9 @@ LRESULT TFrmOrvaneMain::OnTrayNotify(WPARAM wp, LPARAM lp) {
     switch (LOWORD(lp)) {
         case WM_CONTEXTMENU:
             ShowTrayMenu(GET_X_LPARAM(wp), GET_Y_LPARAM(wp));
+            break;
+        case WM_LBUTTONDBLCLK:
+            TrayDblClick();
             break;
         default:
             break;
@@ -493,6 +522,11 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_TIMER:
             RunEventHandler([&] { OnTimer(wp); });
+            return 0;
+        case WM_WTSSESSION_CHANGE:
+            RunEventHandler([&] {
+                OnSessionChange(Handle(), wp, MemOptions.SwitchOffMonitorOnLock, services_.Pause);
+            });
             return 0;
         case WM_CLOSE:
             ::ShowWindow(Handle(), SW_HIDE);  // closing the about window keeps the program running

@@ -18,6 +18,7 @@
 #include "monitor/core/MemorySnapshot.h"
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
+#include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
@@ -32,6 +33,7 @@ struct MainServices {
     };
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
     WorkingSetTrimmer* Trimmer = nullptr;        // null: the system's calls
+    PauseFunction Pause;                         // empty: Sleep
     TrayShell* Tray = nullptr;                   // null: Shell_NotifyIconW
     std::wstring ExeFolder;  // empty: the executable's folder, where portable settings lie
 };
@@ -65,6 +67,8 @@ class TFrmOrvaneMain : public Window {
     // The memory defragmenter: every reachable process's working set emptied.
     void TrimAllWorkingSets();
     void GetAppInfo(const TMenuItemEx& line);
+    void TrayDblClick();
+    void ShowSettings(bool bDirectToThemes);
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
@@ -127,6 +131,7 @@ class TFrmOrvaneMain : public Window {
     HWND versionLabel_ = nullptr;
     HWND downloadLabel_ = nullptr;
     DataPaths paths_;
+    SessionNotification sessionNotification_;
     bool appLoaded_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/win/Main.h"
 #include "app/win/SingleInstance.h"
+#include "hotkeys/win/HotKeyText.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
     ::InitCommonControlsEx(&icc);
+    orvane::win::InitLocalizedModifierNames();
 
     TFrmOrvaneMain form;
     if (!form.FormCreate()) {

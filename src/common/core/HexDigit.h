@@ -16,4 +16,9 @@ constexpr int HexDigitValue(wchar_t c) {
     return -1;
 }
 
+// The upper-case hexadecimal digit of the low four bits.
+constexpr char HexDigitUpper(unsigned value) {
+    return "0123456789ABCDEF"[value & 0xF];
+}
+
 }  // namespace orvane

@@ -1,5 +1,8 @@
 #include "hotkeys/win/HotKeyManager.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "hotkeys/core/HotKeyValue.h"
 
 namespace orvane::win {
@@ -29,11 +32,59 @@ std::uint16_t THotKeyManager::AddHotKey(std::uint32_t hotKey) {
     return index;
 }
 
+bool THotKeyManager::RemoveEntry(std::vector<HotKeyEntry>::iterator entry) {
+    const bool released = ::UnregisterHotKey(Handle(), entry->Index.get()) != FALSE;
+    entries_.erase(entry);  // releases the atom whether or not the unregister worked
+    return released;
+}
+
+std::vector<THotKeyManager::HotKeyEntry>::iterator THotKeyManager::FindIndex(std::uint16_t index) {
+    return std::find_if(entries_.begin(), entries_.end(),
+                        [index](const HotKeyEntry& e) { return e.Index.get() == index; });
+}
+
+std::uint16_t THotKeyManager::ChangeHotKey(std::uint16_t index, std::uint32_t newHotKey) {
+    const auto entry = FindIndex(index);
+    if (entry == entries_.end()) {
+        return 0;
+    }
+    RemoveEntry(entry);
+    return AddHotKey(newHotKey);
+}
+
+bool THotKeyManager::RemoveHotKey(std::uint32_t hotKey) {
+    const auto entry = std::find_if(entries_.begin(), entries_.end(),
+                                    [hotKey](const HotKeyEntry& e) { return e.HotKey == hotKey; });
+    return entry != entries_.end() && RemoveEntry(entry);
+}
+
+bool THotKeyManager::RemoveHotKeyByIndex(std::uint16_t index) {
+    const auto entry = FindIndex(index);
+    return entry != entries_.end() && RemoveEntry(entry);
+}
+
 void THotKeyManager::ClearHotKeys() {
     while (!entries_.empty()) {
-        ::UnregisterHotKey(Handle(), entries_.back().Index.get());
-        entries_.pop_back();  // releases the atom whether or not the unregister worked
+        RemoveEntry(std::prev(entries_.end()));
     }
+}
+
+bool THotKeyManager::HotKeyValid(std::uint32_t hotKey) {
+    const HotKeyParts parts = SplitHotKey(hotKey);
+    const UniqueAtom atom(::GlobalAddAtomW(HotKeyAtomName(hotKey).c_str()));
+    if (!atom) {
+        return false;
+    }
+    if (::UnregisterHotKey(Handle(), atom.get())) {
+        // Ours: put it back as it was.
+        ::RegisterHotKey(Handle(), atom.get(), parts.Modifiers, parts.VirtualKey);
+        return true;
+    }
+    if (!::RegisterHotKey(Handle(), atom.get(), parts.Modifiers, parts.VirtualKey)) {
+        return false;
+    }
+    ::UnregisterHotKey(Handle(), atom.get());
+    return true;
 }
 
 LRESULT THotKeyManager::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -22,7 +22,15 @@ class THotKeyManager : private Window {
 
     // Registers the hotkey; returns its atom, or 0 when the platform refuses it.
     std::uint16_t AddHotKey(std::uint32_t hotKey);
+    // Replaces the registration `index` by `newHotKey`; returns the new atom, or 0 when there
+    // is no such registration (nothing changes) or the new one is refused (the old one is gone).
+    std::uint16_t ChangeHotKey(std::uint16_t index, std::uint32_t newHotKey);
+    // Remove the first registration of this value / atom; true when the platform released it.
+    bool RemoveHotKey(std::uint32_t hotKey);
+    bool RemoveHotKeyByIndex(std::uint16_t index);
     void ClearHotKeys();
+    // Whether the combination could be registered now; every registration stays as it was.
+    bool HotKeyValid(std::uint32_t hotKey);
     std::size_t Count() const { return entries_.size(); }
     HWND Handle() const { return Window::Handle(); }
 
@@ -34,6 +42,8 @@ class THotKeyManager : private Window {
         UniqueAtom Index;
     };
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    std::vector<HotKeyEntry>::iterator FindIndex(std::uint16_t index);
+    bool RemoveEntry(std::vector<HotKeyEntry>::iterator entry);
 
     std::vector<HotKeyEntry> entries_;
 };

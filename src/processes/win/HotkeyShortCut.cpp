@@ -1,20 +1,15 @@
 #include "processes/win/HotkeyShortCut.h"
 
-#include <windows.h>
-
+#include "hotkeys/win/HotKeyText.h"
 #include "processes/core/MenuShortCutText.h"
 
 namespace orvane::win {
 
 std::wstring HotkeyShortCutText(std::uint32_t hotKey) {
-    return MenuShortCutText(hotKey, [](unsigned vk) {
-        const LONG scan = static_cast<LONG>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-        if (scan == 0) {
-            return std::wstring();
-        }
-        wchar_t name[256] = {};
-        const int n = ::GetKeyNameTextW(scan << 16, name, 256);
-        return std::wstring(name, n > 0 ? static_cast<size_t>(n) : 0);
+    const KeyNameSource keys = SystemKeyNames();
+    return MenuShortCutText(hotKey, [&keys](unsigned vk) {
+        const std::uint32_t scan = keys.ScanCode(vk);
+        return scan == 0 ? std::wstring() : keys.KeyNameText(static_cast<std::int32_t>(scan << 16));
     });
 }
 

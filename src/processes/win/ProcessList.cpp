@@ -9,19 +9,23 @@
 
 namespace orvane::win {
 
-std::wstring ProcessImagePath(DWORD processId) {
-    UniqueProcessHandle process(
-        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+std::wstring ProcessImagePath(HANDLE process) {
     const auto getPath = Psapi().getModuleFileName;
     if (!process || !getPath) {
         return {};
     }
     wchar_t path[MAX_PATH + 1] = {};
-    const DWORD n = getPath(process.get(), nullptr, path, MAX_PATH);
+    const DWORD n = getPath(process, nullptr, path, MAX_PATH);
     if (n == 0) {
         return {};
     }
     return std::wstring(path);  // up to the first NUL
+}
+
+std::wstring ProcessImagePath(DWORD processId) {
+    const UniqueProcessHandle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    return ProcessImagePath(process.get());
 }
 
 bool ProcessAccount(DWORD processId, std::wstring& userName, std::wstring& domain) {

@@ -36,6 +36,7 @@ class ProcessList : public ProcessRecords {
 
 // The full image path of a process; empty when it cannot be opened or read.
 std::wstring ProcessImagePath(DWORD processId);
+std::wstring ProcessImagePath(HANDLE process);
 
 // The account a process runs under; false (and both texts empty) when any step fails.
 bool ProcessAccount(DWORD processId, std::wstring& userName, std::wstring& domain);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dialogs/core/MsgBox.h"
+#include "processes/core/MenuLine.h"
+#include "processes/core/ProcessRecord.h"
+
+namespace orvane {
+
+// The version strings the details dialog shows.
+struct ProgramStrings {
+    std::wstring FileDescription;
+    std::wstring CompanyName;
+    std::wstring FileVersion;
+    std::wstring LegalCopyright;
+    std::wstring InternalName;
+};
+
+// "name (value)".
+std::wstring DetailsTitle(const MenuLine& line);
+// Six labelled lines, or the "unavailable" line without a description; each ends in CR LF.
+// This is also what "copy details" puts on the clipboard.
+std::wstring DetailsText(const ProgramStrings& strings, const std::wstring& path);
+// The details, a blank line and the warning about terminating processes.
+std::wstring DetailsContent(const std::wstring& details);
+// "'name' 可能是一个系统进程" for the well-known system processes (A-Z compared without
+// case), otherwise empty.
+std::wstring SystemProcessFooter(const std::wstring& name);
+
+// The dialog's buttons. Their numbers differ from every dismissal result (Escape, the close
+// box and a dialog that could not be shown all give 2), so a dismissal is never taken for one.
+enum class DetailsAction { None, WebSearch, CopyDetails, OpenFilePath, FreeMemory, Terminate };
+inline constexpr int kDetailsFirstButton = 101;
+DetailsAction DetailsActionFromResult(int result);
+
+// The dialog: title, content, the file icon (when there is one), six buttons with none the
+// default, the caption and the footer with the warning icon, or no footer.
+TMsgBox ProcessDetailsBox(const MenuLine& line, const std::wstring& details, IconHandle fileIcon);
+
+// Text as UTF-8 with every byte but the unreserved characters A-Z a-z 0-9 - . _ ~ written as
+// %XX. Unpaired surrogates become U+FFFD.
+std::string PercentEncodeUtf8(const std::wstring& text);
+// The web search for the program: its file name, a blank and its description.
+std::wstring WebSearchUrl(const std::wstring& name, const std::wstring& fileDescription);
+// Explorer's parameters that open the folder with the file selected.
+std::wstring ExplorerSelectParameters(const std::wstring& path);
+
+// A process that "free memory" or "terminate" may act on. With `ImagePath` set, the process
+// opened under that ID must still run that image; otherwise the snapshot has already
+// established that it runs under the line's name with an unreadable path.
+struct DetailsTarget {
+    std::uint32_t ProcessID = 0;
+    std::wstring ImagePath;
+    bool operator==(const DetailsTarget&) const = default;
+};
+
+// The processes of `line` in a fresh snapshot: its own process if that ID still runs the
+// line's program, or for a merged line every process of its path (of its name with no readable
+// path, when the line has no path). An ID now used by another program is left out.
+std::vector<DetailsTarget> DetailsTargets(const MenuLine& line,
+                                          const std::vector<ProcessRecord>& snapshot);
+
+}  // namespace orvane
