@@ -2,7 +2,7 @@
 // same run:
 //   build ratio = one menu build (10 process lines) / one bare scan (Toolhelp snapshot plus one
 //                 open and one memory-counter read per process);
-//   GDI and USER object counts before and after 500 real openings of the menu.
+//   GDI, USER and kernel handle counts before and after 500 real openings of the menu.
 #include <windows.h>
 
 #include <psapi.h>
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "handle_counts.h"
 #include "processes/win/TrayMenu.h"
 
 using namespace orvane;
@@ -85,29 +86,6 @@ double MedianMs(int rounds, F&& f) {
     return t[t.size() / 2];
 }
 
-// GetGuiResources is a stub under Wine: count the free slots of the handle tables instead, by
-// creating objects until the system refuses. Fewer free slots afterwards means leaked objects.
-template <typename Create, typename Destroy>
-long FreeSlots(Create create, Destroy destroy) {
-    std::vector<decltype(create())> made;
-    for (auto h = create(); h && made.size() < 200000; h = create()) {
-        made.push_back(h);
-    }
-    for (auto h : made) {
-        destroy(h);
-    }
-    return static_cast<long>(made.size());
-}
-
-long FreeGdiSlots() {
-    return FreeSlots([] { return ::CreateSolidBrush(RGB(1, 2, 3)); },
-                     [](HBRUSH b) { ::DeleteObject(b); });
-}
-
-long FreeUserSlots() {
-    return FreeSlots([] { return ::CreatePopupMenu(); }, [](HMENU m) { ::DestroyMenu(m); });
-}
-
 LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* menu = reinterpret_cast<TrayMenu*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     switch (msg) {
@@ -143,7 +121,7 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring child(self);
     child = child.substr(0, child.find_last_of(L"\\/") + 1) + L"processes_bench_child.exe";
     std::vector<PROCESS_INFORMATION> children;
-    while (CountProcesses() < wanted && children.size() < 200) {
+    while (CountProcesses() < wanted && children.size() < static_cast<size_t>(wanted)) {
         STARTUPINFOW si{};
         si.cb = sizeof(si);
         PROCESS_INFORMATION pi{};
@@ -187,22 +165,14 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = 0; i < 3; ++i) {  // first openings fill the system's own caches
             menu.Popup(POINT{500, 400});
         }
-        const DWORD gdi0 = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-        const DWORD user0 = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
-        const long gdiFree0 = FreeGdiSlots();
-        const long userFree0 = FreeUserSlots();
+        const HandleCounts before = CountHandles();
         for (int i = 0; i < openings; ++i) {
             menu.Popup(POINT{500, 400});
         }
-        const DWORD gdi1 = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-        const DWORD user1 = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
-        const long gdiFree1 = FreeGdiSlots();
-        const long userFree1 = FreeUserSlots();
-        std::printf("openings=%d gdi_objects=%lu->%lu user_objects=%lu->%lu\n", openings, gdi0,
-                    gdi1, user0, user1);
-        std::printf("free_gdi_slots=%ld->%ld (leaked %ld) free_user_slots=%ld->%ld (leaked %ld)\n",
-                    gdiFree0, gdiFree1, gdiFree0 - gdiFree1, userFree0, userFree1,
-                    userFree0 - userFree1);
+        const HandleCounts after = CountHandles();
+        std::printf("openings=%d gdi=%lu->%lu user=%lu->%lu kernel=%lu->%lu (%s)\n", openings,
+                    before.gdi, after.gdi, before.user, after.user, before.kernel, after.kernel,
+                    before.probed ? "slot probe" : "system counts");
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
     ::DestroyWindow(hwnd);

@@ -1,6 +1,6 @@
 """Runs display_tray_bench.exe in a fresh Wine prefix on its own X display (96 and 120 DPI)
-and prints its figures: one redraw tick against one bare NIM_MODIFY, and the GDI/USER object
-counts before and after 10,000 redraws.
+and prints its figures: one redraw tick against one bare NIM_MODIFY, and the GDI, USER and
+kernel handle counts before and after 10,000 redraws.
 
 usage: run_display_tray_bench.py --bench EXE --work DIR --source SRC
 """
@@ -29,7 +29,8 @@ def main():
             print(f"{dpi} DPI: redraw tick {figures['redraw_tick_us']:.0f} us = "
                   f"{figures['ratio']:.2f} x bare NIM_MODIFY ({figures['nim_modify_us']:.0f} us); "
                   f"GDI {figures['gdi_before']} -> {figures['gdi_after']}, "
-                  f"USER {figures['user_before']} -> {figures['user_after']} "
+                  f"USER {figures['user_before']} -> {figures['user_after']}, "
+                  f"kernel {figures['kernel_before']} -> {figures['kernel_after']} "
                   f"after {figures['redraws']} redraws ({figures['counted_by']})", flush=True)
 
 

@@ -45,5 +45,13 @@ TEST(Placement, TaskbarEdgeAndCorner) {
               (Point{80, 548}));
 }
 
+TEST(Placement, KeepInsideMovesOnlyWhatReachesOut) {
+    const Rect work{0, 0, 1024, 728};
+    EXPECT_EQ(KeepInside(Rect{100, 100, 400, 300}, work), (Point{100, 100}));
+    EXPECT_EQ(KeepInside(Rect{700, 500, 1100, 800}, work), (Point{624, 428}));  // a corner owner
+    EXPECT_EQ(KeepInside(Rect{-50, -20, 250, 180}, work), (Point{0, 0}));
+    EXPECT_EQ(KeepInside(Rect{500, 100, 1700, 300}, work), (Point{0, 100}));  // wider than the area
+}
+
 }  // namespace
 }  // namespace orvane

@@ -1,5 +1,7 @@
 #include "common/core/Placement.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 TaskbarEdge FindTaskbarEdge(const std::optional<Rect>& taskbar, int screenWidth, int screenHeight) {
@@ -36,6 +38,13 @@ Point PlaceNearNotificationArea(TaskbarEdge edge, const Rect& workArea, int widt
             break;
     }
     return {workArea.right - width - 20, workArea.bottom - height - 20};
+}
+
+Point KeepInside(const Rect& window, const Rect& area) {
+    Point p{window.left, window.top};
+    p.x = std::max(std::min(p.x, area.right - window.Width()), area.left);
+    p.y = std::max(std::min(p.y, area.bottom - window.Height()), area.top);
+    return p;
 }
 
 }  // namespace orvane

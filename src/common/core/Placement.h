@@ -15,4 +15,8 @@ TaskbarEdge FindTaskbarEdge(const std::optional<Rect>& taskbar, int screenWidth,
 // notification area.
 Point PlaceNearNotificationArea(TaskbarEdge edge, const Rect& workArea, int width, int height);
 
+// Top-left corner that moves `window` as little as possible to lie inside `area`; a window
+// larger than the area keeps its top-left edge in it.
+Point KeepInside(const Rect& window, const Rect& area);
+
 }  // namespace orvane

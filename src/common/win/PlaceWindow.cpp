@@ -33,4 +33,18 @@ void PlaceNearNotificationArea(HWND window) {
     ::SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void KeepInsideWorkArea(HWND window) {
+    RECT own{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!::GetWindowRect(window, &own) ||
+        !::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    const Point p = KeepInside(ToRect(own), ToRect(monitor.rcWork));
+    if (p.x != own.left || p.y != own.top) {
+        ::SetWindowPos(window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 }  // namespace orvane::win

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/win/Handles.h"
+#include "common/win/PlaceWindow.h"
 
 namespace orvane::win {
 
@@ -38,9 +39,14 @@ std::vector<TASKDIALOG_BUTTON> PlatformButtons(const std::vector<TaskDialogButto
     return out;
 }
 
-HRESULT CALLBACK DialogCallback(HWND, UINT msg, WPARAM wParam, LPARAM lParam, LONG_PTR data) {
+HRESULT CALLBACK DialogCallback(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam,
+                                LONG_PTR data) {
     const auto* hooks = reinterpret_cast<const TaskDialogHooks*>(data);
-    if (msg == TDN_HYPERLINK_CLICKED && hooks->OnHyperlink) {
+    if (msg == TDN_CREATED) {
+        // Some implementations centre the dialog on its owner even where that puts it partly
+        // off the screen (an owner in a corner of the work area).
+        KeepInsideWorkArea(dialog);
+    } else if (msg == TDN_HYPERLINK_CLICKED && hooks->OnHyperlink) {
         hooks->OnHyperlink(reinterpret_cast<const wchar_t*>(lParam));
     } else if (msg == TDN_BUTTON_CLICKED && hooks->OnButtonClicked) {
         return hooks->OnButtonClicked(static_cast<int>(wParam)) ? S_OK : S_FALSE;

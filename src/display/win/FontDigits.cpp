@@ -1,10 +1,8 @@
 #include "display/win/FontDigits.h"
 
-#include <windows.h>
+#include <cstring>
 
-#include "common/win/Handles.h"
 #include "display/core/IconPicture.h"
-#include "display/win/IconBitmap.h"
 
 namespace orvane::win {
 
@@ -28,24 +26,36 @@ LOGFONTW IconLogFont(const TFontSpec& font, int dpi) {
 
 }  // namespace
 
-void DrawFontDigits(PixelBuffer& canvas, const TOrvaneOptions& o, const std::wstring& text,
-                    TColor colour, int dpi) {
-    DibCanvas surface(canvas);
+void FontDigitsPainter::Draw(PixelBuffer& canvas, const TOrvaneOptions& o, const std::wstring& text,
+                             TColor colour, int dpi) {
+    if (!surface_ || surface_->Width() != canvas.Width() || surface_->Height() != canvas.Height()) {
+        surface_ = std::make_unique<DibCanvas>(canvas.Width(), canvas.Height());
+    }
     const LOGFONTW lf = IconLogFont(o.Font, dpi);
-    const UniqueFont font(::CreateFontIndirectW(&lf));
-    if (!surface.Valid() || !font) {
+    if (!font_ || std::memcmp(&lf, &fontKey_, sizeof(lf)) != 0) {
+        font_.reset(::CreateFontIndirectW(&lf));
+        fontKey_ = lf;
+    }
+    if (!surface_->Valid() || !font_) {
         return;
     }
+    surface_->Load(canvas);
+    const HDC dc = surface_->Dc();
     {
-        const SelectObjectGuard selected(surface.Dc(), font.get());
+        const SelectObjectGuard selected(dc, font_.get());
         SIZE extent{};
-        ::GetTextExtentPoint32W(surface.Dc(), text.c_str(), static_cast<int>(text.size()), &extent);
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         const Point at = FontTextOrigin(o, canvas.Width(), dpi, extent.cx);
-        ::SetBkMode(surface.Dc(), TRANSPARENT);
-        ::SetTextColor(surface.Dc(), static_cast<COLORREF>(colour));
-        ::TextOutW(surface.Dc(), at.x, at.y, text.c_str(), static_cast<int>(text.size()));
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, static_cast<COLORREF>(colour));
+        ::TextOutW(dc, at.x, at.y, text.c_str(), static_cast<int>(text.size()));
     }
-    surface.CopyTo(canvas);
+    surface_->CopyTo(canvas);
+}
+
+void DrawFontDigits(PixelBuffer& canvas, const TOrvaneOptions& o, const std::wstring& text,
+                    TColor colour, int dpi) {
+    FontDigitsPainter().Draw(canvas, o, text, colour, dpi);
 }
 
 }  // namespace orvane::win

@@ -1,5 +1,6 @@
 #include "display/win/IconBitmap.h"
 
+#include <cstring>
 #include <vector>
 
 #include "display/core/IconPicture.h"
@@ -26,8 +27,8 @@ BITMAPINFO TopDown32(int width, int height) {
 
 }  // namespace
 
-DibCanvas::DibCanvas(const PixelBuffer& picture)
-    : dc_(::CreateCompatibleDC(nullptr)), width_(picture.Width()), height_(picture.Height()) {
+DibCanvas::DibCanvas(int width, int height)
+    : dc_(::CreateCompatibleDC(nullptr)), width_(width), height_(height) {
     const BITMAPINFO bi = TopDown32(width_, height_);
     void* bits = nullptr;
     bitmap_.reset(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -35,11 +36,22 @@ DibCanvas::DibCanvas(const PixelBuffer& picture)
         return;
     }
     bits_ = static_cast<std::uint32_t*>(bits);
+    previous_ = ::SelectObject(dc_.get(), bitmap_.get());
+}
+
+DibCanvas::DibCanvas(const PixelBuffer& picture) : DibCanvas(picture.Width(), picture.Height()) {
+    Load(picture);
+}
+
+void DibCanvas::Load(const PixelBuffer& picture) {
+    if (!bits_ || picture.Width() != width_ || picture.Height() != height_) {
+        return;
+    }
+    ::GdiFlush();
     const auto& pixels = picture.Pixels();
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         bits_[i] = SwapRedBlue(static_cast<std::uint32_t>(pixels[i]));
     }
-    previous_ = ::SelectObject(dc_.get(), bitmap_.get());
 }
 
 DibCanvas::~DibCanvas() {
@@ -63,42 +75,51 @@ void DibCanvas::CopyTo(PixelBuffer& picture) const {
     }
 }
 
-UniqueIcon BitmapToIcon(const PixelBuffer& picture) {
+UniqueIcon IconMaker::Make(const PixelBuffer& picture) {
     const int w = picture.Width();
     const int h = picture.Height();
     if (w <= 0 || h <= 0) {
         return UniqueIcon();
     }
+    // An icon image as an .ico file holds it: the header (twice the height, for the two
+    // planes), the colour plane and then the mask, both bottom-up, mask rows DWORD-aligned.
     // Transparent pixels are black in the colour plane: the system XORs the colour plane onto
     // the background where the mask is set, so any other colour would tint the taskbar. The
     // alpha byte repeats the mask (opaque 0xFF, transparent 0): the picture looks the same, and
     // a tray that loses mask rows (Wine sends only width × height bits of a mask whose rows are
     // padded) still draws it right.
-    std::vector<std::uint32_t> colour(static_cast<std::size_t>(w) * h);
-    const int maskStride = ((w + 15) / 16) * 2;  // monochrome rows are WORD-aligned
-    std::vector<std::uint8_t> mask(static_cast<std::size_t>(maskStride) * h, 0);
+    const std::size_t colourBytes = static_cast<std::size_t>(w) * h * 4;
+    const std::size_t maskStride = static_cast<std::size_t>((w + 31) / 32) * 4;
+    image_.assign(sizeof(BITMAPINFOHEADER) + colourBytes + maskStride * h, 0);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = w;
+    header.biHeight = 2 * h;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    std::memcpy(image_.data(), &header, sizeof(header));
+    std::uint8_t* const colour = image_.data() + sizeof(header);
+    std::uint8_t* const mask = colour + colourBytes;
     for (int y = 0; y < h; ++y) {
+        const std::size_t row = static_cast<std::size_t>(h - 1 - y);
         for (int x = 0; x < w; ++x) {
             const TColor c = picture.At(x, y);
             if (c == kTransparentKey) {
-                mask[static_cast<std::size_t>(y) * maskStride + x / 8] |=
-                    static_cast<std::uint8_t>(0x80u >> (x % 8));
-            } else {
-                colour[static_cast<std::size_t>(y) * w + x] =
-                    0xFF000000u | SwapRedBlue(static_cast<std::uint32_t>(c));
+                mask[row * maskStride + x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+                continue;
             }
+            const std::uint32_t bgra = 0xFF000000u | SwapRedBlue(static_cast<std::uint32_t>(c));
+            std::memcpy(colour + (row * w + x) * 4, &bgra, 4);
         }
     }
-    const UniqueBitmap colourBitmap(::CreateBitmap(w, h, 1, 32, colour.data()));
-    const UniqueBitmap maskBitmap(::CreateBitmap(w, h, 1, 1, mask.data()));
-    if (!colourBitmap || !maskBitmap) {
-        return UniqueIcon();
-    }
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmMask = maskBitmap.get();
-    info.hbmColor = colourBitmap.get();
-    return UniqueIcon(::CreateIconIndirect(&info));
+    constexpr DWORD kIconFormatVersion = 0x00030000;
+    return UniqueIcon(::CreateIconFromResourceEx(image_.data(), static_cast<DWORD>(image_.size()),
+                                                 TRUE, kIconFormatVersion, w, h, LR_DEFAULTCOLOR));
+}
+
+UniqueIcon BitmapToIcon(const PixelBuffer& picture) {
+    return IconMaker().Make(picture);
 }
 
 PixelBuffer ReadBitmapPixels(HBITMAP bitmap) {

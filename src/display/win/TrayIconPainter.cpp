@@ -4,8 +4,6 @@
 #include "common/win/UserLocale.h"
 #include "display/core/IconPicture.h"
 #include "display/win/DarkMode.h"
-#include "display/win/FontDigits.h"
-#include "display/win/IconBitmap.h"
 
 namespace orvane::win {
 
@@ -39,13 +37,13 @@ bool TrayIconPainter::DrawPreview(const TOrvaneOptions& o, const MemorySnapshot&
     const IconColors colours = CurrentIconColors(o);
     DrawIconPicture(iconBitmap_, o, s.MemoryLoad, text, colours, dpi_, strips_, glyphBitmap_);
     if (!text.StripPath) {
-        DrawFontDigits(iconBitmap_, o, text.Drawn, DigitColor(o, colours, s.MemoryLoad), dpi_);
+        fontDigits_.Draw(iconBitmap_, o, text.Drawn, DigitColor(o, colours, s.MemoryLoad), dpi_);
     }
     return true;
 }
 
-UniqueIcon TrayIconPainter::MakeIcon() const {
-    return BitmapToIcon(iconBitmap_);
+UniqueIcon TrayIconPainter::MakeIcon() {
+    return iconMaker_.Make(iconBitmap_);
 }
 
 }  // namespace orvane::win

@@ -8,6 +8,8 @@
 #include "common/win/Handles.h"
 #include "display/core/DigitStrips.h"
 #include "display/core/PixelBuffer.h"
+#include "display/win/FontDigits.h"
+#include "display/win/IconBitmap.h"
 #include "monitor/core/MemorySnapshot.h"
 #include "settings/core/Options.h"
 
@@ -30,7 +32,7 @@ class TrayIconPainter {
                      bool haveSummary);
 
     // The picture as an icon for the tray; the caller owns it.
-    UniqueIcon MakeIcon() const;
+    UniqueIcon MakeIcon();
 
     int IconSize() const { return iconSize_; }
     int Dpi() const { return dpi_; }
@@ -45,6 +47,8 @@ class TrayIconPainter {
     TDigitStrips strips_;
     PixelBuffer iconBitmap_;
     PixelBuffer glyphBitmap_;
+    FontDigitsPainter fontDigits_;
+    IconMaker iconMaker_;
 };
 
 // The DPI of the monitor that shows the notification area, or `fallback`'s when there is no

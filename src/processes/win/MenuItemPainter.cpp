@@ -154,7 +154,7 @@ void DrawMenuItem(const DRAWITEMSTRUCT& dis, const TMenuItemEx& item, const Menu
     const Point icon = MenuIconOrigin(r, ctx.iconSize, isGlyph, ctx.dark, ctx.dpi);
     HICON picture = nullptr;
     if (item.Tag == kTagProcessLine) {
-        picture = item.NoIcon || !item.hIcon ? ctx.appIcon : item.hIcon.get();
+        picture = item.NoIcon || !item.hIcon ? ctx.appIcon : item.hIcon->get();
     } else if (item.Tag == kTagTaskManager) {
         picture = ctx.taskManagerIcon;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "common/win/Handles.h"
@@ -9,7 +10,8 @@ namespace orvane::win {
 
 // A tray menu item: its model plus what only Windows can hold.
 struct TMenuItemEx : MenuLine {
-    UniqueIcon hIcon;           // a process line's small icon, owned by the item
+    // A process line's small icon, shared with the icon cache: it lives while either holds it.
+    std::shared_ptr<const UniqueIcon> hIcon;
     std::wstring ShortCutText;  // shown in the value column (the defragment hotkey)
     bool IsDefault = false;     // drawn bold
 };

@@ -25,6 +25,9 @@ std::wstring WindowsPath(const wchar_t* relative) {
     return std::wstring(dir, n) + L"\\" + relative;
 }
 
+// Enough for the lines of several openings with the default number of lines.
+constexpr std::size_t kProcessIconCacheSize = 64;
+
 // The small icon only: the menu never shows the large one, so it is not made at all.
 UniqueIcon SmallIconOf(const std::wstring& file, int index) {
     if (file.empty()) {
@@ -56,11 +59,23 @@ std::vector<TMenuItemEx> FixedItems() {
 }  // namespace
 
 TrayMenu::TrayMenu(HWND owner, TrayMenuHost& host)
-    : owner_(owner), host_(host), menu_(::CreatePopupMenu()), items_(FixedItems()) {
+    : owner_(owner),
+      host_(host),
+      menu_(::CreatePopupMenu()),
+      items_(FixedItems()),
+      processIcons_(kProcessIconCacheSize,
+                    [](const std::wstring& path) { return SmallIconOf(path, 0); }) {
+    Repopulate();
+}
+
+void TrayMenu::LoadMenuImages() {
+    if (glyphs_) {
+        return;
+    }
     appIcon_ = ::IsWindowsVistaOrGreater() ? SmallIconOf(WindowsPath(L"System32\\User32.dll"), 0)
                                            : SmallIconOf(WindowsPath(L"System32\\Shell32.dll"), 2);
     taskManagerIcon_ = SmallIconOf(WindowsPath(L"System32\\taskmgr.exe"), 0);
-    Repopulate();
+    glyphs_.emplace();
 }
 
 TrayMenu::~TrayMenu() {
@@ -122,6 +137,10 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
     const ProcessLineOptions lineOptions{o.ShowNameInsteadOfModule, o.ProcessValueType,
                                          o.HighlightProcessAbove};
     const ByteSizeFormatter format = [this](std::uint64_t b) { return host_.FormatByteSize(b); };
+    if (processIconSize_ != host_.IconSize()) {
+        processIcons_.Clear();  // the system's small icons may have another size now
+        processIconSize_ = host_.IconSize();
+    }
     std::vector<TMenuItemEx> lines;
     for (size_t i = 0; i < top.size(); ++i) {
         ProcessPendingMessages();  // lets the sampling tick and others run during a build
@@ -133,7 +152,7 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
         static_cast<MenuLine&>(item) =
             MakeProcessLine(e, description, lineOptions, host_.DisplayedTotal(), format);
         item.CommandId = kCmdFirstProcessLine + static_cast<unsigned>(i);
-        item.hIcon = SmallIconOf(item.Path, 0);
+        item.hIcon = processIcons_.Get(item.Path);
         item.NoIcon = !item.hIcon;
         lines.push_back(std::move(item));
     }
@@ -151,6 +170,7 @@ std::vector<TMenuItemEx> TrayMenu::BuildMemoryLines() const {
 }
 
 void TrayMenu::PrepareDrawing() {
+    LoadMenuImages();
     if (theme_) {
         ::CloseThemeData(theme_);
         theme_ = nullptr;
@@ -182,7 +202,7 @@ void TrayMenu::PrepareDrawing() {
     font_.reset(::CreateFontIndirectW(&lf));
     lf.lfWeight = FW_BOLD;
     boldFont_.reset(::CreateFontIndirectW(&lf));
-    glyphFont_ = glyphs_.Create(paint_.iconSize);
+    glyphFont_ = glyphs_->Create(paint_.iconSize);
     paint_.font = font_.get();
     paint_.boldFont = boldFont_.get();
     paint_.glyphFont = glyphFont_.get();

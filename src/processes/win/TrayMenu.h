@@ -4,11 +4,13 @@
 
 #include <uxtheme.h>
 
+#include <optional>
 #include <vector>
 
 #include "common/win/Handles.h"
 #include "processes/win/MenuGlyphFont.h"
 #include "processes/win/MenuItemPainter.h"
+#include "processes/win/ProcessIconCache.h"
 #include "processes/win/TMenuItemEx.h"
 #include "processes/win/TrayMenuHost.h"
 
@@ -56,6 +58,7 @@ class TrayMenu {
     std::vector<TMenuItemEx> BuildProcessLines();
     std::vector<TMenuItemEx> BuildMemoryLines() const;
     void PrepareDrawing();
+    void LoadMenuImages();
     void Repopulate();
     const TMenuItemEx* ItemOf(ULONG_PTR data) const;
 
@@ -66,12 +69,15 @@ class TrayMenu {
     unsigned defaultCommand_ = 0;
     bool building_ = false;
 
-    MenuGlyphFont glyphs_;
+    // Loaded at the first opening: a menu that is never opened costs no memory for them.
+    std::optional<MenuGlyphFont> glyphs_;
     UniqueIcon appIcon_;
     UniqueIcon taskManagerIcon_;
     UniqueFont font_;
     UniqueFont boldFont_;
     UniqueFont glyphFont_;
+    ProcessIconCache processIcons_;
+    int processIconSize_ = 0;
     HTHEME theme_ = nullptr;
     MenuPaintContext paint_;
     int textHeight_ = 13;

@@ -203,11 +203,11 @@ void PrintDialog(HWND dlg) {
 }
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|tray-delete|pid "
-        "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-        "[--msg N | --msgname NAME] [--wparam N --lparam N] [--id N]\n");
+    std::fprintf(stderr,
+                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid|"
+                 "clipboard|set-clipboard|atom|tray-delete "
+                 "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
+                 "[--msg N | --msgname NAME] [--wparam N --lparam N] [--name N] [--id N]\n");
     return 2;
 }
 
@@ -319,6 +319,37 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf("%lu\n", pid);
         return 0;
+    }
+    if (cmd == L"clipboard") {
+        // The clipboard's Unicode text as a JSON string (null when it holds none).
+        if (!::OpenClipboard(nullptr)) {
+            return 1;
+        }
+        HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+        const auto* text = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+        std::printf("%s\n", text ? Json(text).c_str() : "null");
+        if (text) {
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+        return 0;
+    }
+    if (cmd == L"set-clipboard") {
+        const std::wstring text = a.Get(L"text");
+        HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+        if (!mem || !::OpenClipboard(nullptr)) {
+            return 1;
+        }
+        std::wmemcpy(static_cast<wchar_t*>(::GlobalLock(mem)), text.c_str(), text.size() + 1);
+        ::GlobalUnlock(mem);
+        ::EmptyClipboard();
+        const bool set = ::SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
+        ::CloseClipboard();
+        return set ? 0 : 1;
+    }
+    if (cmd == L"atom") {
+        // Exit code 0 when the global atom --name exists.
+        return ::GlobalFindAtomW(a.Get(L"name").c_str()) != 0 ? 0 : 1;
     }
     return Usage();
 }

@@ -8,7 +8,7 @@
 
 #include "app_form_fixture.h"
 #include "dialogs_probe.h"
-#include "handle_counts.h"
+#include "handle_counts.h"  // the benches' object counts
 
 namespace orvane::test {
 namespace {
@@ -129,6 +129,7 @@ TEST_F(Soak, HandleCountsStayTheSameAcrossALongRun) {
     EXPECT_EQ(after.user, before.user);
     EXPECT_EQ(after.kernel, before.kernel);
     ::SetWindowLongPtrW(form->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(formProc));
+    form.reset();  // before the tray shell and the clock it uses go
 }
 
 }  // namespace

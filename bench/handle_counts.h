@@ -1,21 +1,17 @@
+// Live GDI, USER and kernel handles of this process, for the leak checks of the benches and
+// the soak test.
+// GetGuiResources and GetProcessHandleCount count them on Windows; Wine only stubs them (0), so
+// there every handle slot is probed instead: Wine accepts a handle without its generation word
+// for any live object in that slot.
 #pragma once
 
-// The GDI, USER and kernel objects this process holds. Windows counts them itself
-// (GetGuiResources, GetProcessHandleCount); Wine answers 0 there, so every handle slot is
-// probed instead: Wine accepts a handle without its generation word for any live object in
-// that slot.
-
 #include <windows.h>
-
-namespace orvane::test {
 
 struct HandleCounts {
     unsigned long gdi = 0;
     unsigned long user = 0;
     unsigned long kernel = 0;
-    bool probed = false;  // counted slot by slot (Wine)
-
-    bool operator==(const HandleCounts&) const = default;
+    bool probed = false;
 };
 
 inline HandleCounts CountHandles() {
@@ -24,10 +20,9 @@ inline HandleCounts CountHandles() {
     c.gdi = ::GetGuiResources(self, GR_GDIOBJECTS);
     c.user = ::GetGuiResources(self, GR_USEROBJECTS);
     DWORD kernel = 0;
-    if (::GetProcessHandleCount(self, &kernel)) {
-        c.kernel = kernel;
-    }
-    if (c.gdi != 0 || c.user != 0) {
+    ::GetProcessHandleCount(self, &kernel);
+    c.kernel = kernel;
+    if (c.gdi != 0 && c.user != 0 && c.kernel != 0) {
         return c;
     }
     c = HandleCounts{};
@@ -53,7 +48,7 @@ inline HandleCounts CountHandles() {
             ::DeleteObject(info.hbmMask);
         }
     }
-    for (ULONG_PTR slot = 4; slot <= 0xFFFF; slot += 4) {
+    for (ULONG_PTR slot = 4; slot <= 0x4000; slot += 4) {
         DWORD flags = 0;
         if (::GetHandleInformation(reinterpret_cast<HANDLE>(slot), &flags)) {
             ++c.kernel;
@@ -61,5 +56,3 @@ inline HandleCounts CountHandles() {
     }
     return c;
 }
-
-}  // namespace orvane::test

@@ -1,0 +1,153 @@
+"""The process details dialog of the real program, opened from the tray menu: its texts, copy,
+dismissal, terminate and the system-process footer; and a screenshot of it for the README."""
+import json
+import os
+import re
+import shutil
+import subprocess
+
+from orvane_e2e import Session, run_tests, texts_of, wait_until
+
+TRAY_POINT = ("1014", "758")
+CHILD = "processes_details_child.exe"
+CHILD_PATH = r"C:\Orvane" + "\\" + CHILD
+DETAILS = ("名称: 详情测试子程序\r\n公司: Velmoria\r\n版本: 2.5.0.1\r\n版权: © 2026 Velmoria\r\n"
+           "内部名称: details_child\r\n文件路径: " + CHILD_PATH + "\r\n")
+WARNING = ("请注意, 使用关联程序终止进程可能会导致不良的后果, 包括丢失未保存的数据, "
+           "系统不稳定甚至系统关闭等问题. 只有无响应的进程才应该被终止.")
+BUTTONS = ["在线搜索(&O)", "复制详细信息(&D)", "打开文件路径(&P)", "可用内存(&M)", "终止进程(&K)",
+           "取消(&C)"]
+
+
+def resident_mb(name):
+    """The resident size of the Unix process running `name`, in MB (0 when none runs)."""
+    for pid in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as f:
+                if name.encode() not in f.read():
+                    continue
+            with open(f"/proc/{pid}/status") as f:
+                rss = [l for l in f if l.startswith("VmRSS:")]
+            if rss:
+                return int(rss[0].split()[1]) // 1024
+        except (OSError, ValueError):
+            continue
+    return 0
+
+
+def program_window_box(s):
+    """(x, y, width, height) of the program's visible window on the screen (the menu or the
+    dialog), or None. Wine keeps some of its windows mapped off the 1024 x 768 screen."""
+    for wid in s.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
+        info = subprocess.run(["xwininfo", "-id", wid], env=s.env(), capture_output=True,
+                              text=True, timeout=20).stdout
+        geo = {}
+        for line in info.splitlines():
+            key, _, value = line.strip().partition(":")
+            if value.strip().lstrip("-").isdigit():
+                geo[key] = int(value)
+        x, y = geo.get("Absolute upper-left X", -1), geo.get("Absolute upper-left Y", -1)
+        w, h = geo.get("Width", 0), geo.get("Height", 0)
+        if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
+            return wid, (x, y, w, h)
+    return None
+
+
+def open_line(s, line):
+    """Opens the tray menu and picks its `line`-th process line with the keyboard (they follow
+    the Task Manager item when the memory lines are off); returns the details dialog the probe
+    read."""
+    s.xdotool("mousemove", *TRAY_POINT, "click", "3")
+    wid, _ = wait_until("the tray menu", lambda: program_window_box(s))
+    s.xdotool("windowfocus", wid)
+    s.xdotool("key", *(["Down"] * (line + 1)), "Return")
+    return s.dialog(title="进程信息", timeout=30)
+
+
+def dialog_gone(s):
+    rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "进程信息", "--timeout", "20000",
+                    timeout=40)
+    assert rc == 0, "the details dialog stayed open"
+
+
+def clipboard(s):
+    rc, out = s.probe("clipboard")
+    assert rc == 0, "the clipboard could not be read"
+    return json.loads(out)
+
+
+def content_of(dialog):
+    return next((t for t in texts_of(dialog) if WARNING in t), None)
+
+
+def test_details_dialog(args):
+    with Session(args, "processes-details") as s:
+        s.install(settings="[General]\nShowWelcomeWindow=0\nTopProcessCount=8\nShowMemMenu=0\n")
+        shutil.copy(os.path.join(os.path.dirname(args.probe), CHILD), s.exe_dir)
+        child = subprocess.Popen(["wine", CHILD_PATH], env=s.env(), stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        s.procs.append(child)
+        wait_until("the child's memory", lambda: resident_mb(CHILD) > 280, timeout=60)
+        s.start()
+        s.wait_main_window()
+        wait_until("the tray icon", lambda: s.tray_shows_icon())
+
+        # The child holds the most memory: its line is the first.
+        d = open_line(s, 1)
+        texts = texts_of(d)
+        assert d["title"] == "进程信息", d["title"]
+        assert any(re.fullmatch(re.escape(CHILD) + r" \(.+\)", t) for t in texts), texts
+        assert content_of(d) == DETAILS + "\r\n" + WARNING, content_of(d)
+        buttons = [c["text"] for c in d["controls"] if c["class"] == "Button" and c["visible"]]
+        assert buttons == BUTTONS, buttons
+        assert not any("可能是一个系统进程" in t for t in texts), texts
+        # A picture of the dialog for people.
+        _, (x, y, w, h) = wait_until("the dialog on the screen", lambda: program_window_box(s))
+        s.xdotool("mousemove", "5", "5")
+        png = s.screenshot(os.path.join(s.root, "screen.png"))
+        subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage",
+                        os.path.join(args.work, "details-dialog.png")], check=True, timeout=30)
+
+        # Copy: the clipboard holds exactly the detail lines.
+        s.click(d["hwnd"], "复制详细信息(&D)")
+        dialog_gone(s)
+        wait_until("the copied details", lambda: clipboard(s) == DETAILS)
+
+        # Escape copies nothing and ends nothing. (Wine's task dialog ignores Escape when it
+        # has no Cancel button; then its close box dismisses it.)
+        rc, _ = s.probe("set-clipboard", "--text", "unchanged")
+        assert rc == 0
+        d = open_line(s, 1)
+        s.xdotool("windowfocus", program_window_box(s)[0])
+        s.xdotool("key", "Escape")
+        rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "进程信息", "--timeout",
+                        "3000", timeout=20)
+        if rc != 0:
+            s.post("#32770", 0x0112, 0xF060)  # WM_SYSCOMMAND, SC_CLOSE
+        dialog_gone(s)
+        assert clipboard(s) == "unchanged"
+        assert child.poll() is None, "the child ended on a dismissal"
+
+        # The explorer.exe line carries the system-process footer.
+        for line in range(2, 9):
+            d = open_line(s, line)
+            if any(t.startswith("explorer.exe (") for t in texts_of(d)):
+                assert "'explorer.exe' 可能是一个系统进程" in texts_of(d), texts_of(d)
+                s.click(d["hwnd"], "取消(&C)")
+                dialog_gone(s)
+                break
+            s.click(d["hwnd"], "取消(&C)")
+            dialog_gone(s)
+        else:
+            raise AssertionError("no explorer.exe line among the first eight")
+
+        # Terminate ends the child.
+        d = open_line(s, 1)
+        assert any(t.startswith(CHILD + " (") for t in texts_of(d)), texts_of(d)
+        s.click(d["hwnd"], "终止进程(&K)")
+        wait_until("the child to end", lambda: child.poll() is not None, timeout=30)
+        assert s.orvane_running()
+
+
+if __name__ == "__main__":
+    run_tests([test_details_dialog])
