@@ -28,7 +28,8 @@ def short_version(text):
 
 class LabelWatch:
     """The probe polling the update label's text from before the window is shown; every
-    distinct text it saw, in order."""
+    distinct text it saw, in order, after a first None: the label exists only once the about
+    window has been shown."""
 
     def __init__(self, s, hwnd, until, after, timeout=90):
         self.path = os.path.join(s.root, f"watch-{len(s.procs)}.txt")

@@ -1,6 +1,5 @@
 // Program entry: one copy per user session; a second start only wakes the running copy.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/win/Main.h"
 #include "app/win/SingleInstance.h"
@@ -23,8 +22,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                        instance.IsFirst() ? 0 : kRunningCopyWaitMs);
         return 0;
     }
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
-    ::InitCommonControlsEx(&icc);
     orvane::win::InitLocalizedModifierNames();
 
     TFrmOrvaneMain form;
