@@ -2,11 +2,11 @@
 // must read without a fault, and whatever reads as a value must write back to the same value.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
 
+#include "FuzzSupport.h"
 #include "settings/core/ColorText.h"
 #include "settings/core/SettingsSchema.h"
 #include "settings/core/SettingsValues.h"
@@ -14,21 +14,8 @@
 namespace {
 
 using namespace orvane;
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-// Bytes taken two at a time, as the UTF-16 text the profile functions return.
-std::wstring WideText(const std::uint8_t* data, std::size_t size) {
-    std::wstring text;
-    for (std::size_t i = 0; i + 1 < size; i += 2) {
-        text += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
-    }
-    return text;
-}
+using fuzz::Require;
+using fuzz::WideText;
 
 class TextReader : public SettingsReader {
   public:

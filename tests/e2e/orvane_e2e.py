@@ -281,6 +281,25 @@ class Session:
         return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True,
                               timeout=20).stdout.decode().strip()
 
+    def visible_program_window(self):
+        """(X window id, (x, y, width, height)) of the program's visible window on the screen (a
+        menu, a dialog), or None. Wine keeps some of its windows mapped off the 1024 x 768
+        screen; xdotool's geometry of Wine's child windows is off by the parent's offset, so the
+        absolute corner comes from xwininfo."""
+        for wid in self.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
+            info = subprocess.run(["xwininfo", "-id", wid], env=self.env(), capture_output=True,
+                                  text=True, timeout=20).stdout
+            geo = {}
+            for line in info.splitlines():
+                key, _, value = line.strip().partition(":")
+                if value.strip().lstrip("-").isdigit():
+                    geo[key] = int(value)
+            x, y = geo.get("Absolute upper-left X", -1), geo.get("Absolute upper-left Y", -1)
+            w, h = geo.get("Width", 0), geo.get("Height", 0)
+            if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
+                return wid, (x, y, w, h)
+        return None
+
     def screenshot(self, path):
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
                        check=True, timeout=30, env=self.env())

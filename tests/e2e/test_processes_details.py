@@ -35,30 +35,12 @@ def resident_mb(name):
     return 0
 
 
-def program_window_box(s):
-    """(x, y, width, height) of the program's visible window on the screen (the menu or the
-    dialog), or None. Wine keeps some of its windows mapped off the 1024 x 768 screen."""
-    for wid in s.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
-        info = subprocess.run(["xwininfo", "-id", wid], env=s.env(), capture_output=True,
-                              text=True, timeout=20).stdout
-        geo = {}
-        for line in info.splitlines():
-            key, _, value = line.strip().partition(":")
-            if value.strip().lstrip("-").isdigit():
-                geo[key] = int(value)
-        x, y = geo.get("Absolute upper-left X", -1), geo.get("Absolute upper-left Y", -1)
-        w, h = geo.get("Width", 0), geo.get("Height", 0)
-        if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
-            return wid, (x, y, w, h)
-    return None
-
-
 def open_line(s, line):
     """Opens the tray menu and picks its `line`-th process line with the keyboard (they follow
     the Task Manager item when the memory lines are off); returns the details dialog the probe
     read."""
     s.xdotool("mousemove", *TRAY_POINT, "click", "3")
-    wid, _ = wait_until("the tray menu", lambda: program_window_box(s))
+    wid, _ = wait_until("the tray menu", lambda: s.visible_program_window())
     s.xdotool("windowfocus", wid)
     s.xdotool("key", *(["Down"] * (line + 1)), "Return")
     return s.dialog(title="进程信息", timeout=30)
@@ -102,7 +84,7 @@ def test_details_dialog(args):
         assert buttons == BUTTONS, buttons
         assert not any("可能是一个系统进程" in t for t in texts), texts
         # A picture of the dialog for people.
-        _, (x, y, w, h) = wait_until("the dialog on the screen", lambda: program_window_box(s))
+        _, (x, y, w, h) = wait_until("the dialog on the screen", lambda: s.visible_program_window())
         s.xdotool("mousemove", "5", "5")
         png = s.screenshot(os.path.join(s.root, "screen.png"))
         subprocess.run(["convert", png, "-crop", f"{w}x{h}+{x}+{y}", "+repage",
@@ -118,12 +100,14 @@ def test_details_dialog(args):
         rc, _ = s.probe("set-clipboard", "--text", "unchanged")
         assert rc == 0
         d = open_line(s, 1)
-        s.xdotool("windowfocus", program_window_box(s)[0])
+        s.xdotool("windowfocus", s.visible_program_window()[0])
         s.xdotool("key", "Escape")
         rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "进程信息", "--timeout",
                         "3000", timeout=20)
         if rc != 0:
-            s.post("#32770", 0x0112, 0xF060)  # WM_SYSCOMMAND, SC_CLOSE
+            print("Escape left the task dialog open; closing it by its close box")
+            s.probe("post", "--hwnd", str(d["hwnd"]), "--msg", "0x0112",  # WM_SYSCOMMAND
+                    "--wparam", "0xF060")  # SC_CLOSE
         dialog_gone(s)
         assert clipboard(s) == "unchanged"
         assert child.poll() is None, "the child ended on a dismissal"

@@ -20,21 +20,8 @@ def settings(menu_mode, top_count=10):
 
 def menu_window(s):
     """(x, y, width, height) of the visible popup menu on the screen, or None."""
-    for wid in s.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
-        # xwininfo: xdotool's geometry of Wine's child windows is off by the parent's offset.
-        info = subprocess.run(["xwininfo", "-id", wid], env=s.env(), capture_output=True,
-                              text=True, timeout=20).stdout
-        geo = {}
-        for line in info.splitlines():
-            key, _, value = line.strip().partition(":")
-            if value.strip().lstrip("-").isdigit():
-                geo[key] = int(value)
-        x, y = geo.get("Absolute upper-left X", -1), geo.get("Absolute upper-left Y", -1)
-        w, h = geo.get("Width", 0), geo.get("Height", 0)
-        # Wine keeps some windows of the program mapped off the 1024 x 768 screen.
-        if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
-            return x, y, w, h
-    return None
+    found = s.visible_program_window()
+    return found[1] if found else None
 
 
 def open_menu(s):
