@@ -271,11 +271,26 @@ class Session:
 
     def choose_from_tray_menu(self, key):
         """Right-clicks the tray icon and picks a menu item by its access key."""
-        self.xdotool("mousemove", str(TRAY_ICON_96[0] + 8), str(TRAY_ICON_96[1] + 8), "click", "3")
-        menu = wait_until("the tray menu", lambda: self.xdotool(
-            "search", "--onlyvisible", "--classname", "Orvane.exe"))
+        menu = self.open_tray_menu()
         self.xdotool("windowfocus", menu.splitlines()[0])
         self.xdotool("key", key)
+
+    def open_tray_menu(self, timeout=40):
+        """Right-clicks the tray icon until its menu shows; the X windows of the menu.
+
+        The icon appears only once start-up has finished, and on a loaded machine a click can
+        arrive before it: the click is repeated until a menu shows or the deadline passes."""
+        wait_until("the tray icon", self.tray_shows_icon, timeout=timeout)
+        deadline = time.monotonic() + timeout
+        while True:
+            self.xdotool("mousemove", str(TRAY_ICON_96[0] + 8), str(TRAY_ICON_96[1] + 8), "click",
+                         "3")
+            try:
+                return wait_until("the tray menu", lambda: self.xdotool(
+                    "search", "--onlyvisible", "--classname", "Orvane.exe"), timeout=5)
+            except AssertionError:
+                if time.monotonic() > deadline:
+                    raise
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True,

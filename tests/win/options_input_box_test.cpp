@@ -96,5 +96,47 @@ TEST(InputBoxTest, GrowsToALongPrompt) {
     EXPECT_TRUE(fits);
 }
 
+int FontHeight(HWND control) {
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+                 &font);
+    return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+
+// Moved to a monitor of 144 pixels per inch, the box takes a larger font and still fits it.
+TEST(InputBoxTest, FollowsTheMonitorsDpi) {
+    int heightBefore = 0;
+    int heightAfter = 0;
+    LONG widthBefore = 0;
+    LONG widthAfter = 0;
+    bool fits = false;
+    DialogProbe probe([&](const ProbedDialog& d) {
+        const auto* prompt = d.Find(L"主题名称");
+        if (prompt) {
+            RECT frame{};
+            ::GetWindowRect(d.hwnd, &frame);
+            heightBefore = FontHeight(prompt->hwnd);
+            widthBefore = frame.right - frame.left;
+            RECT suggested{frame.left, frame.top, frame.left + widthBefore * 3 / 2,
+                           frame.top + (frame.bottom - frame.top) * 3 / 2};
+            ::SendMessageW(d.hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                           reinterpret_cast<LPARAM>(&suggested));
+            ::GetWindowRect(d.hwnd, &frame);
+            heightAfter = FontHeight(prompt->hwnd);
+            widthAfter = frame.right - frame.left;
+            fits =
+                TextFits(prompt->hwnd, prompt->text) && TextFits(d.FindId(IDCANCEL)->hwnd, L"取消");
+        }
+        Click(d.FindId(IDCANCEL));
+    });
+    std::wstring value;
+    InputQuery(nullptr, L"保存主题", L"主题名称", value);
+    probe.Wait();
+    ASSERT_TRUE(probe.found());
+    EXPECT_GT(heightAfter, heightBefore);
+    EXPECT_GT(widthAfter, widthBefore);
+    EXPECT_TRUE(fits);
+}
+
 }  // namespace
 }  // namespace orvane::win

@@ -22,7 +22,7 @@ std::vector<std::wstring> SplitAtDots(const std::wstring& text) {
 
 // A whole number as the version parts hold it; a part that is not one makes the text unusable.
 std::optional<long long> ParseWhole(const std::wstring& s) {
-    if (s.empty() || s.size() > 10) {
+    if (s.empty() || s.size() > 18) {  // 18 digits always fit in 64 bits
         return std::nullopt;
     }
     long long v = 0;

@@ -43,10 +43,6 @@ constexpr wchar_t kDonateUrl[] = L"https://www.velmoria.com/orvane/donate";
 constexpr UINT_PTR kSamplingTimer = 1;
 constexpr UINT_PTR kDefragTimer = 2;
 
-// About-window layout at 96 DPI.
-constexpr int kAboutWidth = 360;
-constexpr int kAboutHeight = 210;
-
 // What the tray menu reads from the main form at each opening.
 class MainMenuHost final : public TrayMenuHost {
   public:
@@ -97,16 +93,16 @@ bool TFrmOrvaneMain::FormCreate() {
         return false;
     }
     // A tool window: the about window never gets a taskbar button.
-    const int dpi = GetMonitorDpi(nullptr);
     if (!CreateWindowFor(kClassName, L"关于 Orvane", WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                         WS_EX_TOOLWINDOW, 0, 0, ScaleByDpi(kAboutWidth, dpi),
-                         ScaleByDpi(kAboutHeight, dpi), nullptr)) {
+                         WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr)) {
         return false;
     }
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
-    CreateAboutControls();
+    about_.Create(Handle());
+    about_.Layout(GetMonitorDpi(Handle()));
+    updateCheck_.Attach(about_.DownloadLink());
     BuildTrayMenu();
 
     // 1. Operating-system test.
@@ -126,7 +122,7 @@ bool TFrmOrvaneMain::FormCreate() {
     IsVista = vi.dwMajorVersion >= 6;
     {
         WindowDc dc(Handle());
-        SelectObjectGuard font(dc.get(), uiFont_.get());
+        SelectObjectGuard font(dc.get(), about_.Font());
         SIZE sz{};
         ::GetTextExtentPoint32W(dc.get(), L"AA", 2, &sz);
         MenuTextHeight = sz.cy;
@@ -145,36 +141,11 @@ bool TFrmOrvaneMain::FormCreate() {
     return true;
 }
 
-void TFrmOrvaneMain::CreateAboutControls() {
-    const int dpi = GetMonitorDpi(Handle());
-    auto s = [dpi](int n) { return ScaleByDpi(n, dpi); };
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    uiFont_.reset(::CreateFontIndirectW(&ncm.lfMessageFont));
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y,
-                    int w, int h) {
-        HWND c = ::CreateWindowExW(
-            0, cls, text, WS_CHILD | WS_VISIBLE | style, s(x), s(y), s(w), s(h), Handle(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        ::SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_.get()), FALSE);
-        return c;
-    };
-    HWND icon = make(L"STATIC", nullptr, SS_ICON, IDC_ABOUT_ICON, 16, 16, 32, 32);
-    ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(appIcon_.get()), 0);
-    make(L"STATIC", L"Orvane - 托盘内存监视器", SS_LEFT, IDC_ABOUT_NAME, 64, 18, 280, 20);
-    versionLabel_ = make(L"STATIC", L"版本      ", SS_LEFT, IDC_ABOUT_VERSION, 64, 42, 280, 20);
-    make(L"STATIC", L"© 2026 Velmoria. 保留所有权利.", SS_LEFT, IDC_ABOUT_RIGHTS, 64, 66, 280, 20);
-    downloadLabel_ = make(L"STATIC", L"", SS_LEFT, IDC_ABOUT_DOWNLOAD, 64, 90, 280, 20);
-    make(L"BUTTON", L"确定(&O)", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 250, 130, 90, 28);
-}
-
 void TFrmOrvaneMain::SetVersionLabel() {
     wchar_t path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring exe(path, n < MAX_PATH ? n : 0);
-    ::SetWindowTextW(versionLabel_,
+    ::SetWindowTextW(about_.VersionLabel(),
                      (L"版本      " + FormatVersionText(GetFileVersionText(exe), true)).c_str());
 }
 
@@ -340,6 +311,17 @@ void TFrmOrvaneMain::About1Click() {
 void TFrmOrvaneMain::FormShow() {
     PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
+    if (updateCheck_.Label().Tag() == 0) {
+        CheckUpdate();
+    }
+}
+
+void TFrmOrvaneMain::CheckUpdate() {
+    updateCheck_.CheckUpdate();
+}
+
+void TFrmOrvaneMain::LabelDownloadLinkClick(const std::wstring& link) {
+    updateCheck_.LabelDownloadLinkClick(link);
 }
 
 void TFrmOrvaneMain::Button1Click() {
@@ -478,6 +460,21 @@ LRESULT TFrmOrvaneMain::OnTimer(WPARAM wp) {
     return 0;
 }
 
+LRESULT TFrmOrvaneMain::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom == updateCheck_.LabelDownload() &&
+        (header.code == NM_CLICK || header.code == NM_RETURN)) {
+        LabelDownloadLinkClick(reinterpret_cast<const NMLINK&>(header).item.szUrl);
+    }
+    return 0;
+}
+
+// The about window keeps its layout on a monitor of another DPI, where the system suggests.
+void TFrmOrvaneMain::OnDpiChanged(int dpi, const RECT& suggested) {
+    about_.Layout(dpi);
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_APPLOADED:
@@ -527,8 +524,19 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             RunEventHandler([&] { mayClose = FormCloseQuery(); });
             return mayClose ? TRUE : FALSE;
         }
-        case WM_SETTINGCHANGE:
-        case WM_DPICHANGED: {
+        case WM_NOTIFY:
+            RunEventHandler([&] { OnNotify(*reinterpret_cast<const NMHDR*>(lp)); });
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            if (const HBRUSH brush = updateCheck_.LabelColor(reinterpret_cast<HWND>(lp),
+                                                             reinterpret_cast<HDC>(wp))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            [[fallthrough]];
+        case WM_SETTINGCHANGE: {
             const LRESULT result = Window::HandleMessage(msg, wp, lp);
             InitVisualSettings();
             return result;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/win/AboutControls.h"
 #include "app/win/TrayIcon.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
@@ -19,6 +20,7 @@
 #include "processes/win/WorkingSetTrimmer.h"
 #include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
+#include "update/win/AboutUpdateCheck.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
 
@@ -66,6 +68,9 @@ class TFrmOrvaneMain : public Window {
     void GetAppInfo(const TMenuItemEx& line);
     void TrayDblClick();
     void ShowSettings(bool bDirectToThemes);
+    // The about window's update check (its result handlers live with the check).
+    void CheckUpdate();
+    void LabelDownloadLinkClick(const std::wstring& link);
 
     TOrvaneOptions MemOptions;
     std::wstring IniFileName;
@@ -83,13 +88,13 @@ class TFrmOrvaneMain : public Window {
     // One set of number separators for the icon, the summary, the menu and the log.
     const NumberSeparators& Separators() const { return painter_.Separators(); }
     THotKeyManager& HotKeys() { return HotKeyManager1; }
+    UpdateChecker& GetUpdate() { return updateCheck_.GetUpdate; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   private:
     // Start-up pieces.
-    void CreateAboutControls();
     void BuildTrayMenu();
     void SetVersionLabel();
     std::wstring GetIniFile();
@@ -108,6 +113,8 @@ class TFrmOrvaneMain : public Window {
     LRESULT OnTrayNotify(WPARAM wp, LPARAM lp);
     LRESULT OnCommand(WPARAM wp, LPARAM lp);
     LRESULT OnTimer(WPARAM wp);
+    LRESULT OnNotify(const NMHDR& header);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void ShowTrayMenu(int x, int y);
 
     MemorySnapshot TakeSnapshot() const;
@@ -124,9 +131,8 @@ class TFrmOrvaneMain : public Window {
     UniqueIcon trayPicture_;
     TrayIconPainter painter_;
     MenuBackground menuBackground_;
-    UniqueFont uiFont_;
-    HWND versionLabel_ = nullptr;
-    HWND downloadLabel_ = nullptr;
+    AboutControls about_;
+    AboutUpdateCheck updateCheck_;
     DataPaths paths_;
     SessionNotification sessionNotification_;
     UINT taskbarCreatedMsg_ = 0;

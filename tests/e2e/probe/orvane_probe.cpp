@@ -147,7 +147,7 @@ long long Number(const std::wstring& s) {
 }
 
 template <typename Pred>
-bool WaitFor(DWORD timeoutMs, Pred pred) {
+bool WaitFor(DWORD timeoutMs, Pred pred, DWORD pollMs = 50) {
     const ULONGLONG end = ::GetTickCount64() + timeoutMs;
     for (;;) {
         if (pred()) {
@@ -156,7 +156,7 @@ bool WaitFor(DWORD timeoutMs, Pred pred) {
         if (::GetTickCount64() >= end) {
             return false;
         }
-        ::Sleep(50);
+        ::Sleep(pollMs);
     }
 }
 
@@ -201,12 +201,37 @@ void PrintDialog(HWND dlg) {
     std::printf("]}\n");
 }
 
+// Polls the text of a control until it reads `until` (after it has read `after`, when given),
+// printing every distinct text seen, one JSON string a line. Sent messages are answered before
+// posted ones, so a caption that stands while the program returns to its message loop is seen.
+int WatchText(HWND control, const std::wstring& until, const std::wstring& after, DWORD timeoutMs) {
+    std::wstring last;
+    bool first = true;
+    bool afterSeen = after.empty();
+    const bool reached = WaitFor(
+        timeoutMs,
+        [&] {
+            const std::wstring text = TextOf(control);
+            if (first || text != last) {
+                std::printf("%s\n", Json(text).c_str());
+                std::fflush(stdout);
+                last = text;
+                first = false;
+            }
+            afterSeen = afterSeen || text == after;
+            return afterSeen && text == until;
+        },
+        1);
+    return reached ? 0 : 1;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid|"
-                 "clipboard|set-clipboard|atom "
+                 "clipboard|set-clipboard|atom|rect|watch-text|file-version "
                  "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-                 "[--msg N --wparam N --lparam N] [--name N]\n");
+                 "[--msg N --wparam N --lparam N] [--name N] [--id N --until T --after T] "
+                 "[--file F]\n");
     return 2;
 }
 
@@ -294,6 +319,44 @@ int wmain(int argc, wchar_t** argv) {
             return 1;
         }
         std::printf("%lld\n", static_cast<long long>(result));
+        return 0;
+    }
+    if (cmd == L"rect") {
+        // The window's screen rectangle: left top right bottom.
+        HWND h = TargetWindow(a);
+        RECT r;
+        if (!h || !::GetWindowRect(h, &r)) {
+            return 1;
+        }
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (cmd == L"watch-text") {
+        // The control --id of the window --class/--hwnd.
+        HWND control = nullptr;
+        WaitFor(timeout, [&] {
+            HWND h = TargetWindow(a);
+            control = h ? ::GetDlgItem(h, static_cast<int>(Number(a.Get(L"id")))) : nullptr;
+            return control != nullptr;
+        });
+        return control ? WatchText(control, a.Get(L"until"), a.Get(L"after"), timeout) : 1;
+    }
+    if (cmd == L"file-version") {
+        // The fixed file version of --file as a.b.c.d.
+        const std::wstring file = a.Get(L"file");
+        DWORD ignored = 0;
+        std::vector<unsigned char> data(::GetFileVersionInfoSizeW(file.c_str(), &ignored));
+        VS_FIXEDFILEINFO* fixed = nullptr;
+        UINT len = 0;
+        if (data.empty() ||
+            !::GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
+            !::VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) ||
+            !fixed) {
+            return 1;
+        }
+        std::printf("%lu.%lu.%lu.%lu\n", fixed->dwFileVersionMS >> 16,
+                    fixed->dwFileVersionMS & 0xFFFF, fixed->dwFileVersionLS >> 16,
+                    fixed->dwFileVersionLS & 0xFFFF);
         return 0;
     }
     if (cmd == L"pid") {
