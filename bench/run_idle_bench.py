@@ -4,7 +4,7 @@ running side by side: CPU time and private memory over an idle period. Prints on
 a summary. Orvane shows the load in percent, so that both redraw on the same changes.
 
 usage: run_idle_bench.py --exe Orvane.exe --bare bare_tray.exe --start-probe tray_start_probe.exe
-       --probe orvane_probe.exe --work DIR --source SRC [--seconds 180] [--rounds 3]
+       --probe orvane_probe.exe --work DIR --source SRC [--seconds 180] [--rounds 5]
 """
 import argparse
 import glob
@@ -71,14 +71,17 @@ class Program:
         return total
 
     def memory_kib(self):
-        """(private, resident) memory in KiB."""
+        """(private, private with clean file pages, resident) memory in KiB. Private is the
+        anonymous memory, as Windows counts private bytes: heaps, stacks and written copies of
+        mapped pages, but not the clean pages of mapped images and files."""
         fields = {}
         with open(f"/proc/{self.pid()}/smaps_rollup") as f:
             for line in f:
                 parts = line.split()
                 if len(parts) >= 2 and parts[0].endswith(":") and parts[1].isdigit():
                     fields[parts[0][:-1]] = int(parts[1])
-        return fields["Private_Clean"] + fields["Private_Dirty"], fields["Rss"]
+        return (fields["Anonymous"], fields["Private_Clean"] + fields["Private_Dirty"],
+                fields["Rss"])
 
 
 def wait_window(s, window_class, timeout=60):
@@ -92,7 +95,7 @@ def main():
     for name in ("exe", "bare", "start-probe", "probe", "work", "source"):
         p.add_argument(f"--{name}", required=True)
     p.add_argument("--seconds", type=int, default=180)
-    p.add_argument("--rounds", type=int, default=3)
+    p.add_argument("--rounds", type=int, default=5)
     a = p.parse_args()
     harness_args = argparse.Namespace(exe=a.exe, probe=a.probe, work=a.work, source=a.source,
                                       keep=False)
@@ -133,8 +136,10 @@ def main():
         "cpu_bare_s": cpu[bare.name], "cpu_ratio": cpu[orvane.name] / cpu[bare.name],
         "private_orvane_kib": mem[orvane.name][0], "private_bare_kib": mem[bare.name][0],
         "private_ratio": mem[orvane.name][0] / mem[bare.name][0],
-        "rss_orvane_kib": mem[orvane.name][1], "rss_bare_kib": mem[bare.name][1],
-        "rss_ratio": mem[orvane.name][1] / mem[bare.name][1],
+        "unshared_orvane_kib": mem[orvane.name][1], "unshared_bare_kib": mem[bare.name][1],
+        "unshared_ratio": mem[orvane.name][1] / mem[bare.name][1],
+        "rss_orvane_kib": mem[orvane.name][2], "rss_bare_kib": mem[bare.name][2],
+        "rss_ratio": mem[orvane.name][2] / mem[bare.name][2],
         "starts": starts,
     }
     print(json.dumps(figures))
@@ -143,7 +148,8 @@ def main():
     print(f"idle CPU over {elapsed:.0f} s side by side: Orvane {cpu[orvane.name]:.3f} s, "
           f"bare {cpu[bare.name]:.3f} s = {figures['cpu_ratio']:.2f} x")
     print(f"private memory: Orvane {mem[orvane.name][0]} KiB, bare {mem[bare.name][0]} KiB "
-          f"= {figures['private_ratio']:.2f} x (resident {figures['rss_ratio']:.2f} x)",
+          f"= {figures['private_ratio']:.2f} x (with clean file pages "
+          f"{figures['unshared_ratio']:.2f} x, resident {figures['rss_ratio']:.2f} x)",
           flush=True)
 
 

@@ -58,6 +58,18 @@ TEST(SettingsSchemaTest, FontKeysDefaultToTheCurrentFont) {
     EXPECT_EQ(options.FontColor, kAutomaticColor);
 }
 
+// A size the font dialog does not offer (1 to 72 points) would make a huge font for a 16-pixel
+// icon: it reads as the current font's size.
+TEST(SettingsSchemaTest, FontSizeOutsideTheDialogsRangeReadsAsTheCurrentSize) {
+    const TFontSpec current{L"Tahoma", 1, 6, 0, 0};
+    for (const auto& [text, size] : std::vector<std::pair<std::wstring, int>>{
+             {L"1", 1}, {L"72", 72}, {L"0", 6}, {L"-8", 6}, {L"73", 6}, {L"5000", 6}}) {
+        FakeSettingsStore store;
+        store.values[{L"Font", L"Size"}] = text;
+        EXPECT_EQ(ReadOptions(store, kLogFile, current).Font.Size, size) << text;
+    }
+}
+
 // Every field set away from its default: what is saved reads back the same.
 TEST(SettingsSchemaTest, SaveThenLoadKeepsEveryField) {
     TOrvaneOptions saved;

@@ -78,6 +78,8 @@ class Session:
         self.xvfb = None
         self.display = None
         self.procs = []
+        self.holders = []
+        self.mounts = []
 
     # --- set-up and tear-down -------------------------------------------------------------
     def __enter__(self):
@@ -142,10 +144,14 @@ class Session:
         if os.path.isdir(self.prefix):
             subprocess.run(["wineserver", "-k"], env=self.env(), stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL, timeout=30)
+        self.release_holds()
         for p in self.procs:
             if p.poll() is None:
                 p.kill()
             p.wait(timeout=10)
+        for mount in self.mounts:
+            subprocess.run(["umount", "-l", mount], stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=30)
         if self.xvfb and self.xvfb.poll() is None:
             self.xvfb.send_signal(signal.SIGTERM)
             try:
@@ -223,9 +229,9 @@ class Session:
                 f.write(settings.replace("\n", "\r\n").encode("gbk"))
         return path
 
-    def start(self):
-        """Starts C:\\Orvane\\Orvane.exe; returns the Popen of the wine launcher."""
-        p = subprocess.Popen(["wine", r"C:\Orvane\Orvane.exe"], env=self.env(),
+    def start(self, exe=r"C:\Orvane\Orvane.exe"):
+        """Starts the installed program; returns the Popen of the wine launcher."""
+        p = subprocess.Popen(["wine", exe], env=self.env(),
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(p)
         return p
@@ -233,6 +239,62 @@ class Session:
     def probe(self, *args, timeout=30):
         rc, out, _ = self.run_captured(["wine", self.args.probe, *args], timeout)
         return rc, out.decode("utf-8", errors="replace").strip()
+
+    def hold(self, path, ms=600000):
+        """Holds a file open without sharing from another Windows process (as a virus scanner
+        may) for `ms` milliseconds; returns the Popen (kill it to let go) once the file is held."""
+        out = open(os.path.join(self.root, f"hold-{len(self.procs)}.txt"), "w+b")
+        p = subprocess.Popen(["wine", self.args.probe, "hold", "--file", self.winpath(path),
+                              "--ms", str(ms)], env=self.env(), stdout=out,
+                             stderr=subprocess.DEVNULL)
+        self.holders.append(p)
+        wait_until(f"{path} to be held", lambda: (out.seek(0), out.read())[1].startswith(b"held")
+                   or p.poll() is not None)
+        assert p.poll() is None, f"could not hold {path}"
+        return p
+
+    def release_holds(self):
+        for p in self.holders:
+            if p.poll() is None:
+                p.kill()
+            p.wait(timeout=10)
+        self.holders.clear()
+
+    def small_drive(self, letter, size_kib):
+        """A tmpfs of `size_kib` KiB mapped as drive `letter`: (its Unix folder, its root as
+        Windows sees it). Needs the right to mount (root)."""
+        folder = os.path.join(self.root, f"drive-{letter}")
+        os.makedirs(folder, exist_ok=True)
+        subprocess.run(["mount", "-t", "tmpfs", "-o", f"size={size_kib}k", "tmpfs", folder],
+                       check=True, timeout=30)
+        self.mounts.append(folder)
+        link = os.path.join(self.prefix, "dosdevices", f"{letter.lower()}:")
+        if os.path.lexists(link):
+            os.remove(link)
+        os.symlink(folder, link)
+        return folder, f"{letter.upper()}:\\"
+
+    @staticmethod
+    def fill_disk(folder, leave_bytes=0):
+        """Fills the file system of `folder` up to `leave_bytes` of free space."""
+        filler = os.path.join(folder, "filler.bin")
+        if os.path.exists(filler):
+            os.remove(filler)
+        st = os.statvfs(folder)
+        free = st.f_bavail * st.f_frsize
+        with open(filler, "wb") as f:
+            f.write(b"\0" * max(free - leave_bytes, 0))
+
+    def orvane_rss_kib(self):
+        """The resident memory of the running Orvane.exe in KiB (0 when it is not running)."""
+        for pid, cmdline in self._prefix_processes():
+            if "Orvane.exe" in cmdline and "orvane_probe" not in cmdline:
+                try:
+                    with open(f"/proc/{pid}/status") as f:
+                        return next(int(l.split()[1]) for l in f if l.startswith("VmRSS:"))
+                except (OSError, StopIteration, ValueError):
+                    continue
+        return 0
 
     def wait_main_window(self, timeout=30):
         rc, out = self.probe("wait-window", "--class", "TFrmOrvaneMain", "--timeout",
@@ -282,15 +344,20 @@ class Session:
         arrive before it: the click is repeated until a menu shows or the deadline passes."""
         wait_until("the tray icon", self.tray_shows_icon, timeout=timeout)
         deadline = time.monotonic() + timeout
+        # Windows of the program already shown (the about window) are not the menu.
+        shown = set(self.visible_program_windows())
         while True:
             self.xdotool("mousemove", str(TRAY_ICON_96[0] + 8), str(TRAY_ICON_96[1] + 8), "click",
                          "3")
             try:
-                return wait_until("the tray menu", lambda: self.xdotool(
-                    "search", "--onlyvisible", "--classname", "Orvane.exe"), timeout=5)
+                return wait_until("the tray menu", lambda: "\n".join(
+                    w for w in self.visible_program_windows() if w not in shown), timeout=5)
             except AssertionError:
                 if time.monotonic() > deadline:
                     raise
+
+    def visible_program_windows(self):
+        return self.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split()
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True,
@@ -337,12 +404,12 @@ class Session:
     def tray_shows_icon(self):
         """Whether the first tray slot shows a picture. The bare taskbar is one colour; the drawn
         icon may add only one more (white digits and bar with the grey full bar on Wine's white
-        taskbar)."""
-        return len({p for row in self.tray_icon() for p in row}) > 1
+        taskbar). The icon's size follows the session's DPI."""
+        size = {120: 20, 144: 24}.get(self.dpi, 16)
+        return len({p for row in self.tray_icon(size) for p in row}) > 1
 
-    def wine_processes(self):
-        """Names of the Windows processes running in this prefix (from /proc)."""
-        names = []
+    def _prefix_processes(self):
+        """(pid, command line) of the Windows processes running in this prefix (from /proc)."""
         for pid in os.listdir("/proc"):
             if not pid.isdigit():
                 continue
@@ -351,10 +418,18 @@ class Session:
                     if f"WINEPREFIX={self.prefix}".encode() not in f.read().split(b"\0"):
                         continue
                 with open(f"/proc/{pid}/cmdline", "rb") as f:
-                    names.append(f.read().replace(b"\0", b" ").decode(errors="replace"))
+                    yield pid, f.read().replace(b"\0", b" ").decode(errors="replace")
             except OSError:
                 continue
-        return names
+
+    def wine_processes(self):
+        """Command lines of the Windows processes running in this prefix."""
+        return [cmdline for _, cmdline in self._prefix_processes()]
+
+    def kill_orvane(self):
+        for pid, cmdline in self._prefix_processes():
+            if "Orvane.exe" in cmdline and "orvane_probe" not in cmdline:
+                os.kill(int(pid), signal.SIGKILL)
 
     def orvane_running(self):
         return any("Orvane.exe" in n and "orvane_probe" not in n for n in self.wine_processes())

@@ -28,7 +28,8 @@ def short_version(text):
 
 class LabelWatch:
     """The probe polling the update label's text from before the window is shown; every
-    distinct text it saw, in order."""
+    distinct text it saw, in order, after a first None: the label exists only once the about
+    window has been shown."""
 
     def __init__(self, s, hwnd, until, after, timeout=90):
         self.path = os.path.join(s.root, f"watch-{len(s.procs)}.txt")
@@ -93,8 +94,7 @@ def start(s):
     s.install(settings=SETTINGS)
     s.start()
     hwnd = s.wait_main_window()
-    size = {96: 16, 120: 20, 144: 24}[s.dpi]
-    wait_until("the tray icon", lambda: len({p for row in s.tray_icon(size) for p in row}) > 1)
+    wait_until("the tray icon", s.tray_shows_icon)
     return hwnd
 
 

@@ -67,6 +67,29 @@ std::set<std::wstring> TempFilesNow() {
     return names;
 }
 
+TEST(TempFiles, FreshEmptyFilesInTheTemporaryFolder) {
+    const std::wstring folder = GetTempFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), L'\\');
+    EXPECT_NE(::GetFileAttributesW(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+
+    // Two names taken within the same moment differ, and each is already an empty file.
+    const std::wstring a = UniqueTempFileName(folder, L"txt");
+    const std::wstring b = UniqueTempFileName(folder.substr(0, folder.size() - 1), L"txt");
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    EXPECT_NE(a, b);
+    for (const auto& f : {a, b}) {
+        EXPECT_EQ(f.rfind(folder + L"TMP", 0), 0u) << f;
+        EXPECT_EQ(f.substr(f.size() - 4), L".txt");
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        ASSERT_TRUE(::GetFileAttributesExW(f.c_str(), GetFileExInfoStandard, &data));
+        EXPECT_EQ(data.nFileSizeLow, 0u);
+        ::DeleteFileW(f.c_str());
+    }
+    EXPECT_EQ(UniqueTempFileName(folder + L"no such folder", L""), L"");
+}
+
 // The about window's label, with the program's settings, against the test's own server.
 struct LabelCase {
     const char* name;
@@ -87,6 +110,9 @@ TEST(AboutUpdateCheck, LabelForEachServerAnswer) {
         {"/three-parts", {200, "[CurrentVersions]\r\nOrvane=4.2.1\r\n"}},
         {"/huge-part", {200, "[CurrentVersions]\r\nOrvane=99999999999.0.0.0\r\n"}},
         {"/digits-joined", {200, "[CurrentVersions]\r\nOrvane=4.0.10.0\r\n"}},
+        // A good entry followed by megabytes no version file has: the download is stopped.
+        {"/oversized",
+         {200, kNewer + std::string("[Padding]\r\n") + std::string(3 * 1024 * 1024, ';')}},
     });
     const LabelCase cases[] = {
         {"newer", server.Url("/newer"), L"<a>Orvane 4.21 可供下载</a>", 1},
@@ -101,6 +127,7 @@ TEST(AboutUpdateCheck, LabelForEachServerAnswer) {
         {"11-digit part", server.Url("/huge-part"), L"<a>Orvane 99999999999.0 可供下载</a>", 1},
         // 4.0.10.0 joined would be 40100 > 4100; part by part it is older than 4.1.0.0.
         {"older", server.Url("/digits-joined"), L"Orvane 是最新的", 1},
+        {"oversized", server.Url("/oversized"), L"检查新版本时出错", 0},
     };
     const auto before = TempFilesNow();
     for (const auto& c : cases) {

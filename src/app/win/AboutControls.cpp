@@ -8,6 +8,7 @@
 #include "app/core/AboutLayout.h"
 #include "app/win/Resource.h"
 #include "common/core/DpiScale.h"
+#include "common/win/CommonControls.h"
 #include "update/core/UpdateLabel.h"
 
 namespace orvane::win {
@@ -15,17 +16,6 @@ namespace orvane::win {
 namespace {
 
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-
-// The system's message font at `dpi`.
-UniqueFont MessageFont(int dpi) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    const WindowDc screen(nullptr);
-    const int systemDpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : kBaseDpi;
-    ncm.lfMessageFont.lfHeight = ::MulDiv(ncm.lfMessageFont.lfHeight, dpi, systemDpi);
-    return UniqueFont(::CreateFontIndirectW(&ncm.lfMessageFont));
-}
 
 TextSize Measure(HDC dc, const std::wstring& text) {
     RECT r{0, 0, 0, 0};
@@ -48,10 +38,19 @@ void Place(HWND control, const Rect& r) {
 
 }  // namespace
 
+UniqueFont MessageFont(int dpi) {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
+    const WindowDc screen(nullptr);
+    const int systemDpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : kBaseDpi;
+    ncm.lfMessageFont.lfHeight = ::MulDiv(ncm.lfMessageFont.lfHeight, dpi, systemDpi);
+    return UniqueFont(::CreateFontIndirectW(&ncm.lfMessageFont));
+}
+
 void AboutControls::Create(HWND form) {
     form_ = form;
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LINK_CLASS};
-    ::InitCommonControlsEx(&icc);  // the link control's class
+    CommonControls();  // the link control's class
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     auto make = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int id) {
         return ::CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, form,

@@ -4,12 +4,13 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <exception>
+
 #include "app/core/VersionText.h"
 #include "app/win/DefaultErrorHandler.h"
 #include "app/win/Privileges.h"
 #include "app/win/Resource.h"
 #include "app/win/VersionInfo.h"
-#include "common/core/DpiScale.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
 #include "display/win/DarkMode.h"
@@ -28,8 +29,7 @@
 #include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
 #include "monitor/win/LowMemoryWarning.h"
-#include "settings/core/SettingsSchema.h"
-#include "settings/win/ProfileFile.h"
+#include "settings/core/UnreadableSettingsBox.h"
 
 namespace orvane::win {
 
@@ -72,6 +72,31 @@ class MainMenuHost final : public TrayMenuHost {
 
 }  // namespace
 
+// What the options dialog changes on the main form.
+class MainOptionsHost final : public OptionsHost {
+  public:
+    explicit MainOptionsHost(TFrmOrvaneMain& form) : form_(form) {}
+    TOrvaneOptions& Options() override { return form_.MemOptions; }
+    HWND MainWindow() const override { return form_.Handle(); }
+    std::wstring SettingsFile() const override { return form_.IniFileName; }
+    const DataPaths& Paths() const override { return form_.paths_; }
+    void SaveOptions() override { form_.SaveOptions(); }
+    void ShowLogCommand(bool visible) override {
+        form_.trayMenu_->SetItemVisible(kCmdShowLog, visible);
+    }
+    void RemoveTrayItems(int tag) override { form_.trayMenu_->RemoveTaggedItems(tag); }
+    void SetSamplingInterval(int milliseconds) override { form_.SetSamplingTimer(milliseconds); }
+    void RedrawIcon() override {
+        form_.LastDrawText.clear();
+        form_.TimerTimer();
+    }
+    void UpdateShortCut() override { form_.UpdateShortCut(); }
+    void InitDefaultMenu() override { form_.InitDefaultMenu(); }
+
+  private:
+    TFrmOrvaneMain& form_;
+};
+
 TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {
     HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
         RunEventHandler([this] { HotKeyManager1HotKeyPressed(); });
@@ -100,9 +125,6 @@ bool TFrmOrvaneMain::FormCreate() {
     taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
-    about_.Create(Handle());
-    about_.Layout(GetMonitorDpi(Handle()));
-    updateCheck_.Attach(about_.DownloadLink());
     BuildTrayMenu();
 
     // 1. Operating-system test.
@@ -121,8 +143,9 @@ bool TFrmOrvaneMain::FormCreate() {
     IconSize = ::GetSystemMetrics(SM_CXSMICON);
     IsVista = vi.dwMajorVersion >= 6;
     {
+        const UniqueFont formFont = MessageFont(GetMonitorDpi(Handle()));
         WindowDc dc(Handle());
-        SelectObjectGuard font(dc.get(), about_.Font());
+        SelectObjectGuard font(dc.get(), formFont.get());
         SIZE sz{};
         ::GetTextExtentPoint32W(dc.get(), L"AA", 2, &sz);
         MenuTextHeight = sz.cy;
@@ -145,8 +168,22 @@ void TFrmOrvaneMain::SetVersionLabel() {
     wchar_t path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring exe(path, n < MAX_PATH ? n : 0);
-    ::SetWindowTextW(about_.VersionLabel(),
-                     (L"版本      " + FormatVersionText(GetFileVersionText(exe), true)).c_str());
+    versionText_ = L"版本      " + FormatVersionText(GetFileVersionText(exe), true);
+    if (about_.VersionLabel()) {
+        ::SetWindowTextW(about_.VersionLabel(), versionText_.c_str());
+    }
+}
+
+// The about window's controls are made when it is first shown: a program that only sits in the
+// tray never loads the common controls they need.
+void TFrmOrvaneMain::CreateAboutControls() {
+    if (about_.VersionLabel()) {
+        return;
+    }
+    about_.Create(Handle());
+    ::SetWindowTextW(about_.VersionLabel(), versionText_.c_str());
+    about_.Layout(GetMonitorDpi(Handle()));
+    updateCheck_.Attach(about_.DownloadLink());
 }
 
 // The menu loads its own icons (the generic application icon and the Task Manager's).
@@ -162,32 +199,23 @@ std::wstring TFrmOrvaneMain::GetIniFile() {
 }
 
 void TFrmOrvaneMain::LoadOptions() {
-    {
-        const ProfileFile file(IniFileName);
-        MemOptions = ReadOptions(file, paths_.GetLogFile(), MemOptions.Font);
-    }
+    settingsFile_.emplace(IniFileName);
+    MemOptions = settingsFile_->Load(paths_.GetLogFile(), MemOptions.Font);
     // The font carries the effective text colour, not the stored one.
     SetFontColor(MemOptions);
-    if (!MemOptions.WriteLog) {
-        trayMenu_->RemoveItem(kCmdShowLog);
-    }
+    trayMenu_->SetItemVisible(kCmdShowLog, MemOptions.WriteLog);
     UpdateShortCut();
     InitDefaultMenu();
     ::PostMessageW(Handle(), WM_APPLOADED, 0, 0);
 }
 
 void TFrmOrvaneMain::SaveOptions() {
-    ProfileFile file(IniFileName);
-    WriteOptions(MemOptions, file);
+    settingsFile_->Save(MemOptions);
 }
 
 void TFrmOrvaneMain::InitSettings() {
     InitVisualSettings();
-    if (const auto interval = SamplingTimerInterval(MemOptions.RefreshRate)) {
-        ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
-    } else {
-        ::KillTimer(Handle(), kSamplingTimer);
-    }
+    SetSamplingTimer(MemOptions.RefreshRate);
     const auto defragInterval = DefragTimerInterval(MemOptions.DefragEvery);
     if (MemOptions.DefragEveryActive && defragInterval) {
         ::SetTimer(Handle(), kDefragTimer, *defragInterval, nullptr);
@@ -195,6 +223,14 @@ void TFrmOrvaneMain::InitSettings() {
         ::KillTimer(Handle(), kDefragTimer);
     }
     RunEventHandler([this] { TimerDefragTimer(); });
+}
+
+void TFrmOrvaneMain::SetSamplingTimer(int milliseconds) {
+    if (const auto interval = SamplingTimerInterval(milliseconds)) {
+        ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
+    } else {
+        ::KillTimer(Handle(), kSamplingTimer);
+    }
 }
 
 // New DPI, icon size, theme or locale: renews the menu background and the icon's size and
@@ -265,6 +301,9 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
 void TFrmOrvaneMain::AppLoaded() {
     tray_.SetVisible(true);
     ProcessPendingMessages();
+    if (settingsFile_->Unreadable()) {
+        UnreadableSettingsBox(IniFileName).Execute();
+    }
     if (!MemOptions.ShowWelcomeWindow) {
         return;
     }
@@ -309,6 +348,7 @@ void TFrmOrvaneMain::About1Click() {
 }
 
 void TFrmOrvaneMain::FormShow() {
+    CreateAboutControls();
     PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
     if (updateCheck_.Label().Tag() == 0) {
@@ -387,8 +427,38 @@ void TFrmOrvaneMain::TrayDblClick() {
     RunDoubleClickAction(MemOptions.DoubleClickAction, actions);
 }
 
-// The options dialog is wired here once it exists.
-void TFrmOrvaneMain::ShowSettings(bool) {}
+void TFrmOrvaneMain::Settings1Click() {
+    ShowSettings(false);
+}
+
+void TFrmOrvaneMain::ShowSettings(bool bDirectToThemes) {
+    if (options_) {
+        options_->BringToFront();
+        return;
+    }
+    if (!optionsHost_) {
+        optionsHost_ = std::make_unique<MainOptionsHost>(*this);
+    }
+    options_ = std::make_unique<TFrmOptions>(*optionsHost_);
+    {
+        ScopeExit gone([this] { options_.reset(); });
+        if (options_->Create(Handle(), bDirectToThemes)) {
+            options_->ShowModal();
+        }
+    }
+    // However it closed: saved, and the timers follow the settings. A failed save is reported
+    // after the settings have been applied.
+    std::exception_ptr saveError;
+    try {
+        SaveOptions();
+    } catch (...) {
+        saveError = std::current_exception();
+    }
+    InitSettings();
+    if (saveError) {
+        std::rethrow_exception(saveError);
+    }
+}
 
 void TFrmOrvaneMain::FormDestroy() {
     if (trayMenu_) {
@@ -436,6 +506,9 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
         case kCmdShowLog:
             MneShowLogClick();
             break;
+        case kCmdSettings:
+            Settings1Click();
+            break;
         case kCmdAbout:
             About1Click();
             break;
@@ -470,7 +543,9 @@ LRESULT TFrmOrvaneMain::OnNotify(const NMHDR& header) {
 
 // The about window keeps its layout on a monitor of another DPI, where the system suggests.
 void TFrmOrvaneMain::OnDpiChanged(int dpi, const RECT& suggested) {
-    about_.Layout(dpi);
+    if (about_.VersionLabel()) {
+        about_.Layout(dpi);
+    }
     ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/win/AboutControls.h"
@@ -16,10 +17,13 @@
 #include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
+#include "options/win/OptionsHost.h"
+#include "options/win/TFrmOptions.h"
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
+#include "settings/win/SettingsFile.h"
 #include "update/win/AboutUpdateCheck.h"
 #include "settings/core/Options.h"
 #include "common/core/LocaleFormat.h"
@@ -67,7 +71,11 @@ class TFrmOrvaneMain : public Window {
     void TrimAllWorkingSets();
     void GetAppInfo(const TMenuItemEx& line);
     void TrayDblClick();
+    // The options dialog, modal; a second call while it is open brings it to the front.
     void ShowSettings(bool bDirectToThemes);
+    void Settings1Click();
+    // The open options dialog, or null.
+    TFrmOptions* OptionsDialog() const { return options_.get(); }
     // The about window's update check (its result handlers live with the check).
     void CheckUpdate();
     void LabelDownloadLinkClick(const std::wstring& link);
@@ -88,7 +96,6 @@ class TFrmOrvaneMain : public Window {
     // One set of number separators for the icon, the summary, the menu and the log.
     const NumberSeparators& Separators() const { return painter_.Separators(); }
     THotKeyManager& HotKeys() { return HotKeyManager1; }
-    UpdateChecker& GetUpdate() { return updateCheck_.GetUpdate; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -97,10 +104,13 @@ class TFrmOrvaneMain : public Window {
     // Start-up pieces.
     void BuildTrayMenu();
     void SetVersionLabel();
+    void CreateAboutControls();
     std::wstring GetIniFile();
     void LoadOptions();
     void SaveOptions();
+    friend class MainOptionsHost;
     void InitSettings();
+    void SetSamplingTimer(int milliseconds);
     void InitVisualSettings();
     void InitDefaultMenu();
     void UpdateShortCut();
@@ -131,11 +141,15 @@ class TFrmOrvaneMain : public Window {
     UniqueIcon trayPicture_;
     TrayIconPainter painter_;
     MenuBackground menuBackground_;
+    std::wstring versionText_ = L"版本      ";
     AboutControls about_;
     AboutUpdateCheck updateCheck_;
     DataPaths paths_;
+    std::optional<SettingsFile> settingsFile_;
     SessionNotification sessionNotification_;
     UINT taskbarCreatedMsg_ = 0;
+    std::unique_ptr<OptionsHost> optionsHost_;
+    std::unique_ptr<TFrmOptions> options_;
 };
 
 }  // namespace orvane::win

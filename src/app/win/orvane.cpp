@@ -1,6 +1,5 @@
 // Program entry: one copy per desktop; a second start only wakes the running copy.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/win/Main.h"
 #include "hotkeys/win/HotKeyText.h"
@@ -11,8 +10,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         ::PostMessageW(running, TFrmOrvaneMain::WM_RUNNINGCOPY, 0, 0);
         return 0;
     }
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
-    ::InitCommonControlsEx(&icc);
     orvane::win::InitLocalizedModifierNames();
 
     TFrmOrvaneMain form;

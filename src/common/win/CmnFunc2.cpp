@@ -44,6 +44,10 @@ bool DirectoryExists(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool IsMissingFileError(unsigned long error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 std::wstring IncludeTrailingBackslash(std::wstring path) {
     if (path.empty() || path.back() != L'\\') {
         path += L'\\';

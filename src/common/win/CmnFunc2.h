@@ -14,6 +14,9 @@ bool DriveAvailable(std::wstring_view path);
 bool FileExists(const std::wstring& path);
 bool DirectoryExists(const std::wstring& path);
 
+// Whether a system error code says that a file or its folder does not exist.
+bool IsMissingFileError(unsigned long error);
+
 // The path with one trailing backslash.
 std::wstring IncludeTrailingBackslash(std::wstring path);
 

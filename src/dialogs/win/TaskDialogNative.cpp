@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/win/CommonControls.h"
 #include "common/win/Handles.h"
 #include "common/win/PlaceWindow.h"
 
@@ -13,16 +14,9 @@ namespace {
 
 using TaskDialogIndirectFn = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
 
-// comctl32 of the program's activation context (version 6 through the manifest). The
-// module stays loaded for the program's lifetime.
 TaskDialogIndirectFn FindTaskDialogIndirect() {
-    static const TaskDialogIndirectFn fn = [] {
-        HMODULE module = ::GetModuleHandleW(L"comctl32.dll");
-        if (!module) {
-            module = LoadSystemLibrary(L"comctl32.dll").release();
-        }
-        return GetProcAddressAs<TaskDialogIndirectFn>(module, "TaskDialogIndirect");
-    }();
+    static const TaskDialogIndirectFn fn =
+        GetProcAddressAs<TaskDialogIndirectFn>(CommonControls(), "TaskDialogIndirect");
     return fn;
 }
 

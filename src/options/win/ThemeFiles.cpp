@@ -6,6 +6,7 @@
 #include "common/win/CmnFunc2.h"
 #include "common/win/Handles.h"
 #include "settings/win/ProfileFile.h"
+#include "settings/win/ProfileSave.h"
 
 namespace orvane::win {
 
@@ -27,31 +28,6 @@ bool HasThemeExtension(const std::wstring& fileName) {
            ::CompareStringOrdinal(fileName.c_str() + fileName.size() - length,
                                   static_cast<int>(length), kThemeFileExtension.data(),
                                   static_cast<int>(length), TRUE) == CSTR_EQUAL;
-}
-
-// Removes a file even when it carries the read-only mark (a copy of a read-only theme does).
-void RemoveFile(const std::wstring& path) {
-    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileW(path.c_str());
-}
-
-// Writes the theme into `copy` (a copy of the existing file, if any) and puts it in place.
-bool SaveThroughCopy(const std::wstring& path, const std::wstring& copy, const std::wstring& name,
-                     const ThemeValues& values) {
-    const bool exists = ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (exists && !::CopyFileW(path.c_str(), copy.c_str(), FALSE)) {
-        return false;
-    }
-    try {
-        ProfileFile file(copy);
-        WriteTheme(file, name, values);
-    } catch (const AppError&) {
-        return false;
-    }
-    // Flushes the system's cache of profile files.
-    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());
-    return ::MoveFileExW(copy.c_str(), path.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 }  // namespace
@@ -85,12 +61,7 @@ ThemeValues LoadTheme(const std::wstring& path) {
 }
 
 void SaveTheme(const std::wstring& path, const std::wstring& name, const ThemeValues& values) {
-    const std::wstring copy = path + L".saving";
-    RemoveFile(copy);
-    if (!SaveThroughCopy(path, copy, name, values)) {
-        RemoveFile(copy);
-        throw AppError(L"Unable to write to " + path);
-    }
+    SaveProfileThroughCopy(path, [&](SettingsWriter& file) { WriteTheme(file, name, values); });
 }
 
 void DeleteTheme(const std::wstring& path) {

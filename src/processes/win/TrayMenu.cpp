@@ -215,6 +215,9 @@ void TrayMenu::Repopulate() {
     }
     UINT position = 0;
     for (TMenuItemEx& item : items_) {
+        if (IsHidden(item)) {
+            continue;
+        }
         MENUITEMINFOW mii{};
         mii.cbSize = sizeof(mii);
         mii.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_DATA;
@@ -235,8 +238,16 @@ void TrayMenu::InitDefaultMenu(int doubleClickAction) {
     Repopulate();
 }
 
-void TrayMenu::RemoveItem(unsigned commandId) {
-    std::erase_if(items_, [commandId](const TMenuItemEx& it) { return it.CommandId == commandId; });
+void TrayMenu::SetItemVisible(unsigned commandId, bool visible) {
+    std::erase(hiddenCommands_, commandId);
+    if (!visible) {
+        hiddenCommands_.push_back(commandId);
+    }
+    Repopulate();
+}
+
+void TrayMenu::RemoveTaggedItems(int tag) {
+    std::erase_if(items_, [tag](const TMenuItemEx& it) { return it.Tag == tag; });
     Repopulate();
 }
 
@@ -284,15 +295,25 @@ LRESULT TrayMenu::MenuChar(wchar_t ch, HMENU menu) const {
         return 0;
     }
     const wint_t wanted = std::towupper(ch);
-    for (size_t i = 0; i < items_.size(); ++i) {
-        const std::wstring& caption = items_[i].Caption;
+    WORD position = 0;  // positions in the menu, where hidden items have none
+    for (const TMenuItemEx& item : items_) {
+        if (IsHidden(item)) {
+            continue;
+        }
+        const std::wstring& caption = item.Caption;
         const size_t amp = caption.find(L'&');
         if (amp != std::wstring::npos && amp + 1 < caption.size() &&
-            std::towupper(caption[amp + 1]) == wanted && items_[i].Enabled) {
-            return MAKELRESULT(static_cast<WORD>(i), MNC_EXECUTE);
+            std::towupper(caption[amp + 1]) == wanted && item.Enabled) {
+            return MAKELRESULT(position, MNC_EXECUTE);
         }
+        ++position;
     }
     return 0;
+}
+
+bool TrayMenu::IsHidden(const TMenuItemEx& item) const {
+    return std::find(hiddenCommands_.begin(), hiddenCommands_.end(), item.CommandId) !=
+           hiddenCommands_.end();
 }
 
 const TMenuItemEx* TrayMenu::ProcessLine(UINT commandId) const {
@@ -308,8 +329,7 @@ const TMenuItemEx* TrayMenu::ProcessLine(UINT commandId) const {
 }
 
 void TrayMenu::FreeIconsFromMenu() {
-    std::erase_if(items_, [](const TMenuItemEx& it) { return it.Tag == kTagProcessLine; });
-    Repopulate();
+    RemoveTaggedItems(kTagProcessLine);
 }
 
 }  // namespace orvane::win

@@ -4,6 +4,7 @@
 
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -37,8 +38,11 @@ class TrayMenu {
     // Marks the bold item for a double-click action.
     void InitDefaultMenu(int doubleClickAction);
 
-    // Takes a fixed item out of the menu (the log command when no log is written).
-    void RemoveItem(unsigned commandId);
+    // Shows or hides a fixed item (the log command exists only while a log is written).
+    void SetItemVisible(unsigned commandId, bool visible);
+
+    // Takes out the items with this tag (process or memory lines and their separators).
+    void RemoveTaggedItems(int tag);
 
     // Return true when the message was for this menu.
     bool MeasureItem(MEASUREITEMSTRUCT& mis);
@@ -61,11 +65,13 @@ class TrayMenu {
     void LoadMenuImages();
     void Repopulate();
     const TMenuItemEx* ItemOf(ULONG_PTR data) const;
+    bool IsHidden(const TMenuItemEx& item) const;
 
     HWND owner_;
     TrayMenuHost& host_;
     UniqueMenu menu_;
     std::vector<TMenuItemEx> items_;
+    std::vector<unsigned> hiddenCommands_;
     unsigned defaultCommand_ = 0;
     bool building_ = false;
 

@@ -54,7 +54,8 @@ const std::array kFields = {
     ORVANE_SETTING(kGeneral, Integer, ProcessValueType),
     SettingField{kFont, L"Name", SettingKind::Text, &TFontSpec::Name},
     SettingField{kFont, L"CharSet", SettingKind::Integer, &TFontSpec::CharSet},
-    SettingField{kFont, L"Size", SettingKind::Integer, &TFontSpec::Size},
+    // The font dialog's sizes: a larger one would cost a huge font for a 16-pixel icon.
+    SettingField{kFont, L"Size", SettingKind::Integer, &TFontSpec::Size, true, 1, 72},
     SettingField{kFont, L"Style", SettingKind::Integer, &TFontSpec::Style},
     SettingField{kFont, L"Color", SettingKind::Integer, &TOrvaneOptions::FontColor},
     ORVANE_SETTING(kGeneral, Integer, RedPercent),
@@ -120,8 +121,9 @@ void ApplySettingText(const SettingField& field, std::wstring_view text, TOrvane
                 }
             } else if (field.Kind == SettingKind::Color) {
                 value = ParseColorValue(text);
-            } else {
-                value = ParseIntegerValue(text).value_or(value);
+            } else if (const auto number = ParseIntegerValue(text);
+                       number && *number >= field.Min && *number <= field.Max) {
+                value = *number;
             }
         },
         field.Member);

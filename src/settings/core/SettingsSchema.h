@@ -30,6 +30,9 @@ struct SettingField {
     SettingKind Kind;
     SettingMember Member;
     bool Saved = true;  // false: read, never written
+    // Whole numbers outside this range read as the default.
+    std::int32_t Min = INT32_MIN;
+    std::int32_t Max = INT32_MAX;
 };
 
 // Every key of the settings file, in the order a save writes them into a new file; the keys

@@ -32,8 +32,11 @@ void ProfileFile::WriteString(std::wstring_view section, std::wstring_view key,
     const std::wstring sectionText(section);
     const std::wstring keyText(key);
     const std::wstring valueText(value);
-    if (!::WritePrivateProfileStringW(sectionText.c_str(), keyText.c_str(), valueText.c_str(),
-                                      path_.c_str())) {
+    const bool written =
+        write_ ? write_(sectionText.c_str(), keyText.c_str(), valueText.c_str(), path_.c_str())
+               : ::WritePrivateProfileStringW(sectionText.c_str(), keyText.c_str(),
+                                              valueText.c_str(), path_.c_str()) != FALSE;
+    if (!written) {
         throw AppError(L"Unable to write to " + path_);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -8,11 +9,17 @@
 
 namespace orvane::win {
 
+// The profile-string write (WritePrivateProfileStringW); tests put in one that fails. Empty: the
+// system's.
+using ProfileWriteCall = std::function<bool(const wchar_t* section, const wchar_t* key,
+                                            const wchar_t* value, const wchar_t* file)>;
+
 // An INI file read and written through the system's profile-string functions, which keep the
 // file's existing layout and append new keys at the end of their section.
 class ProfileFile : public SettingsReader, public SettingsWriter {
   public:
-    explicit ProfileFile(std::wstring path) : path_(std::move(path)) {}
+    explicit ProfileFile(std::wstring path, ProfileWriteCall write = {})
+        : path_(std::move(path)), write_(std::move(write)) {}
 
     std::wstring ReadString(std::wstring_view section, std::wstring_view key,
                             std::wstring_view defaultValue) const override;
@@ -25,6 +32,7 @@ class ProfileFile : public SettingsReader, public SettingsWriter {
 
   private:
     std::wstring path_;
+    ProfileWriteCall write_;
 };
 
 }  // namespace orvane::win

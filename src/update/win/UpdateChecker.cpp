@@ -84,6 +84,13 @@ void Forget(std::vector<std::wstring>& files, const std::wstring& file) {
     }
 }
 
+// Not every urlmon stops a download when the callback asks it to: the size is checked again.
+bool FitsVersionFile(const std::wstring& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return ::GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data) &&
+           data.nFileSizeHigh == 0 && data.nFileSizeLow <= DownloadStatus::kMaxBytes;
+}
+
 DWORD WINAPI TVInfoDownload(void* param) {
     std::unique_ptr<DownloadJob> job(static_cast<DownloadJob*>(param));
     const std::shared_ptr<HandOver> handOver = job->handOver;
@@ -97,7 +104,7 @@ DWORD WINAPI TVInfoDownload(void* param) {
         job->Failure = !f.URLDownloadToFileW ||
                        f.URLDownloadToFileW(nullptr, job->URI.c_str(), job->TempFile.c_str(), 0,
                                             &status) != S_OK ||
-                       status.ServerRefused();
+                       status.ServerRefused() || !FitsVersionFile(job->TempFile);
         if (SUCCEEDED(com)) {
             ::CoUninitialize();
         }

@@ -175,9 +175,13 @@ HWND TargetWindow(const Args& a) {
 }
 
 void PrintDialog(HWND dlg) {
-    std::printf("{\"hwnd\":%lld,\"class\":%s,\"title\":%s,\"controls\":[",
-                static_cast<long long>(reinterpret_cast<INT_PTR>(dlg)), Json(ClassOf(dlg)).c_str(),
-                Json(TextOf(dlg)).c_str());
+    RECT r{};
+    ::GetWindowRect(dlg, &r);
+    std::printf(
+        "{\"hwnd\":%lld,\"class\":%s,\"title\":%s,\"rect\":[%ld,%ld,%ld,%ld],"
+        "\"controls\":[",
+        static_cast<long long>(reinterpret_cast<INT_PTR>(dlg)), Json(ClassOf(dlg)).c_str(),
+        Json(TextOf(dlg)).c_str(), r.left, r.top, r.right, r.bottom);
     bool first = true;
     for (HWND c : Children(dlg)) {
         const std::wstring cls = ClassOf(c);
@@ -192,10 +196,11 @@ void PrintDialog(HWND dlg) {
         }
         std::printf(
             "%s{\"hwnd\":%lld,\"class\":%s,\"id\":%d,\"text\":%s,\"visible\":%s,"
-            "\"checked\":%lld}",
+            "\"enabled\":%s,\"checked\":%lld}",
             first ? "" : ",", static_cast<long long>(reinterpret_cast<INT_PTR>(c)),
             Json(cls).c_str(), ::GetDlgCtrlID(c), Json(TextOf(c)).c_str(),
-            ::IsWindowVisible(c) ? "true" : "false", checked);
+            ::IsWindowVisible(c) ? "true" : "false", ::IsWindowEnabled(c) ? "true" : "false",
+            checked);
         first = false;
     }
     std::printf("]}\n");
@@ -226,12 +231,13 @@ int WatchText(HWND control, const std::wstring& until, const std::wstring& after
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|pid|"
-                 "clipboard|set-clipboard|atom|rect|watch-text|file-version "
-                 "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-                 "[--msg N --wparam N --lparam N] [--name N] [--id N --until T --after T] "
-                 "[--file F]\n");
+    std::fprintf(
+        stderr,
+        "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|settext|pid|"
+        "clipboard|set-clipboard|atom|rect|watch-text|file-version|hold "
+        "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
+        "[--msg N --wparam N --lparam N] [--name N] [--id N --until T --after T] "
+        "[--file F --ms N]\n");
     return 2;
 }
 
@@ -321,6 +327,31 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%lld\n", static_cast<long long>(result));
         return 0;
     }
+    if (cmd == L"settext") {
+        // Puts --text into the window --hwnd (an edit of another program's dialog).
+        HWND h = TargetWindow(a);
+        const std::wstring text = a.Get(L"text");
+        DWORD_PTR result = 0;
+        return h && ::SendMessageTimeoutW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                                          SMTO_ABORTIFHUNG, timeout, &result)
+                   ? 0
+                   : 1;
+    }
+    if (cmd == L"hold") {
+        // Holds --file open without sharing, as a virus scanner or a sync tool may, for --ms
+        // milliseconds (or until ended); prints "held" once it has the file.
+        const std::wstring path = a.Get(L"file");
+        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return 1;
+        }
+        std::printf("held\n");
+        std::fflush(stdout);
+        ::Sleep(static_cast<DWORD>(Number(a.Get(L"ms", L"600000"))));
+        ::CloseHandle(file);
+        return 0;
+    }
     if (cmd == L"rect") {
         // The window's screen rectangle: left top right bottom.
         HWND h = TargetWindow(a);
@@ -332,13 +363,19 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"watch-text") {
-        // The control --id of the window --class/--hwnd.
+        // The control --id of the window --class/--hwnd. A first `null` line says the watch
+        // runs; the control may come later (the about window makes its controls when shown).
+        std::printf("null\n");
+        std::fflush(stdout);
         HWND control = nullptr;
-        WaitFor(timeout, [&] {
-            HWND h = TargetWindow(a);
-            control = h ? ::GetDlgItem(h, static_cast<int>(Number(a.Get(L"id")))) : nullptr;
-            return control != nullptr;
-        });
+        WaitFor(
+            timeout,
+            [&] {
+                HWND h = TargetWindow(a);
+                control = h ? ::GetDlgItem(h, static_cast<int>(Number(a.Get(L"id")))) : nullptr;
+                return control != nullptr;
+            },
+            1);
         return control ? WatchText(control, a.Get(L"until"), a.Get(L"after"), timeout) : 1;
     }
     if (cmd == L"file-version") {

@@ -1,0 +1,9 @@
+#include "options/core/FontText.h"
+
+namespace orvane {
+
+std::wstring FontPanelText(const TFontSpec& font) {
+    return font.Name + L", " + std::to_wstring(font.Size) + L"pt";
+}
+
+}  // namespace orvane

@@ -1,0 +1,300 @@
+// The options dialog's handlers for the first four tabs, OK, Apply and Cancel.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "common/win/MonitorDpi.h"
+#include "display/core/ColorRoles.h"
+#include "display/win/DarkMode.h"
+#include "options/core/FontText.h"
+#include "options/core/InternalFontChoice.h"
+#include "options/core/OptionsCaptions.h"
+#include "options/core/Thresholds.h"
+#include "options/win/FontDialog.h"
+#include "options/win/OptionsControlIds.h"
+#include "options/win/TFrmOptions.h"
+#include "processes/core/TrayMenuCommands.h"
+#include "settings/core/ColorText.h"
+#include "session/win/MonitorSwitchOff.h"
+
+namespace orvane::win {
+
+namespace {
+
+bool IsChecked(HWND box) {
+    return ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int Selection(HWND combo, int whenNone) {
+    const auto i = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+    return i >= 0 ? i : whenNone;
+}
+
+void Select(HWND combo, int index) {
+    ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void SetText(HWND control, const std::wstring& text) {
+    ::SetWindowTextW(control, text.c_str());
+}
+
+}  // namespace
+
+void TFrmOptions::SetChecked(HWND box, bool checked) {
+    ::SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TFrmOptions::FormCreate(bool bDirectToThemes) {
+    ShowTab(0);
+    const TOrvaneOptions& o = host_.Options();
+    currentColors_ = ThemeColorsFromOptions(o);
+    TOptionsControlState s = InitialControlState(o, GetMonitorDpi(host_.MainWindow()));
+    // Yellow stays below red and red above yellow from the start.
+    TxtYellow.SetMax(s.Red);
+    TxtRed.SetMin(s.Yellow);
+    WriteControlState(s);
+    panelFont_ = o.Font;
+    ApplyInternalFontChoice();
+    ShowFontName();
+    EditMiliChange();
+    ApplyDependencies();
+    picker_.SetCustomColorsFile(host_.SettingsFile());
+    CreateThemesState();
+    TakeOwnerOffTaskbar();
+    TxtYellowChange();
+    UpdateHighLabel();
+    if (bDirectToThemes) {
+        ShowTab(kThemesTab);
+    }
+}
+
+// The dialog brings no taskbar button: its owner, the application's own top-level window, is
+// made a tool window.
+void TFrmOptions::TakeOwnerOffTaskbar() {
+    if (!owner_) {
+        return;
+    }
+    const LONG_PTR ex = ::GetWindowLongPtrW(owner_, GWL_EXSTYLE);
+    ::SetWindowLongPtrW(owner_, GWL_EXSTYLE, (ex | WS_EX_TOOLWINDOW) & ~LONG_PTR{WS_EX_APPWINDOW});
+}
+
+TOptionsControlState TFrmOptions::ReadControlState() const {
+    TOptionsControlState s =
+        InitialControlState(host_.Options(), GetMonitorDpi(host_.MainWindow()));
+    s.ShowPage = IsChecked(CkShowPage);
+    s.ShowFree = IsChecked(CkShowFree);
+    s.ShowPercentage = IsChecked(CkShowPercentage);
+    s.Yellow = TxtYellow.Value();
+    s.Red = TxtRed.Value();
+    s.Warn = IsChecked(CkWarn);
+    s.DefragOnHighMem = IsChecked(CheckDefragOnHighMem);
+    s.WarnMsgBox = IsChecked(CkWarnMsgBox);
+    s.LogFile = IsChecked(CkLogFile);
+    s.DefragEveryActive = IsChecked(CheckDefragEveryActive);
+    s.DefragEvery = WinSpinDefragEveryActive.Value();
+    s.HotKeyWord = static_cast<std::uint16_t>(::SendMessageW(HotKey1, HKM_GETHOTKEY, 0, 0));
+    s.RefreshRate = EditMili.Value();
+    s.DoubleClick = Selection(CmbDoubleClick, s.DoubleClick);
+    s.CheckMonitor = IsChecked(CheckMonitor);
+    s.ShowTop = IsChecked(CkShowTop);
+    s.TopCount = EditProcs.Value();
+    s.ProcessValue = Selection(ComboProcessValue, s.ProcessValue);
+    s.HighlightProcess = IsChecked(CheckHightLightProcess);
+    s.HighlightAbove = EditProcsRam.Value();
+    s.ShowProcessName = IsChecked(CheckShowProcessName);
+    s.UnifyProcs = IsChecked(CkUnifyProcs);
+    s.ShowMemMenu = IsChecked(CkShowMemMenu);
+    s.DisplayHint = IsChecked(CkDisplayHint);
+    s.Font = panelFont_;
+    s.InternalFont = IsChecked(ckInternalFont);
+    s.DigitsColored = IsChecked(CkDigitsColored);
+    s.Transparent = IsChecked(CheckOpaque);
+    s.BarBottom = IsChecked(CkBarBottom);
+    s.FullBar = IsChecked(CheckFullBar);
+    s.ShowPercSign = IsChecked(CkShowPercSign);
+    s.StandardBar = IsChecked(CheckStandardBar);
+    s.Pending = pending_;
+    return s;
+}
+
+void TFrmOptions::WriteControlState(const TOptionsControlState& s) {
+    SetChecked(CkShowPage, s.ShowPage);
+    SetChecked(CkShowFree, s.ShowFree);
+    SetChecked(CkShowPercentage, s.ShowPercentage);
+    TxtYellow.SetValue(s.Yellow);
+    TxtRed.SetValue(s.Red);
+    SetChecked(CkWarn, s.Warn);
+    SetChecked(CheckDefragOnHighMem, s.DefragOnHighMem);
+    SetChecked(CkWarnMsgBox, s.WarnMsgBox);
+    SetChecked(CkLogFile, s.LogFile);
+    SetChecked(CheckDefragEveryActive, s.DefragEveryActive);
+    WinSpinDefragEveryActive.SetValue(s.DefragEvery);
+    ::SendMessageW(HotKey1, HKM_SETHOTKEY, s.HotKeyWord, 0);
+    EditMili.SetValue(s.RefreshRate);
+    Select(CmbDoubleClick, s.DoubleClick);
+    CheckMonitorTag = 1;  // ticked by the dialog: no portable-device check
+    SetChecked(CheckMonitor, s.CheckMonitor);
+    CheckMonitorTag = 0;
+    SetChecked(CkShowTop, s.ShowTop);
+    EditProcs.SetValue(s.TopCount);
+    Select(ComboProcessValue, s.ProcessValue);
+    SetChecked(CheckHightLightProcess, s.HighlightProcess);
+    EditProcsRam.SetValue(s.HighlightAbove);
+    SetChecked(CheckShowProcessName, s.ShowProcessName);
+    SetChecked(CkUnifyProcs, s.UnifyProcs);
+    SetChecked(CkShowMemMenu, s.ShowMemMenu);
+    SetChecked(CkDisplayHint, s.DisplayHint);
+    SetChecked(ckInternalFont, s.InternalFont);
+    SetChecked(CkDigitsColored, s.DigitsColored);
+    SetChecked(CheckOpaque, s.Transparent);
+    SetChecked(CkBarBottom, s.BarBottom);
+    SetChecked(CheckFullBar, s.FullBar);
+    SetChecked(CkShowPercSign, s.ShowPercSign);
+    SetChecked(CheckStandardBar, s.StandardBar);
+    pending_ = s.Pending;
+}
+
+void TFrmOptions::BtnOkClick(bool closeAfterwards) {
+    TOrvaneOptions& o = host_.Options();
+    const OptionsEffects effects = ApplyControlState(ReadControlState(), o);
+    host_.ShowLogCommand(effects.ShowLogCommand);
+    if (effects.RemoveProcessLines) {
+        host_.RemoveTrayItems(kTagProcessLine);
+    }
+    if (effects.RemoveMemoryLines) {
+        host_.RemoveTrayItems(kTagMemoryLine);
+    }
+    SetFontColor(o);  // the font carries the effective text colour
+    host_.SetSamplingInterval(o.RefreshRate);
+    host_.SaveOptions();
+    host_.RedrawIcon();
+    host_.UpdateShortCut();
+    host_.InitDefaultMenu();
+    if (closeAfterwards) {
+        closed_ = true;
+    }
+}
+
+void TFrmOptions::BtnCancelClick() {
+    closed_ = true;
+}
+
+void TFrmOptions::TxtYellowChange() {
+    const ThresholdLimits limits = LimitsFromThresholds(TxtYellow.Text(), TxtRed.Text());
+    if (limits.YellowMax) {
+        TxtYellow.SetMax(*limits.YellowMax);
+    }
+    if (limits.RedMin) {
+        TxtRed.SetMin(*limits.RedMin);
+    }
+}
+
+void TFrmOptions::TxtRedChange() {
+    UpdateHighLabel();
+    TxtYellowChange();
+}
+
+void TFrmOptions::UpdateHighLabel() {
+    SetText(Label17, HighMemoryHeading(TxtRed.Value()));
+}
+
+void TFrmOptions::EditMiliChange() {
+    SetVisible(LabelResetMili, EditMili.Value() != kDefaultRefreshRate);
+}
+
+void TFrmOptions::LabelResetMiliLinkClick() {
+    EditMili.SetValue(kDefaultRefreshRate);
+}
+
+void TFrmOptions::JvLinkLabel1LinkClick() {
+    ShowTab(kThemesTab);
+}
+
+// The boxes that depend on another are enabled, and cleared, as their parent says.
+void TFrmOptions::ApplyDependencies() {
+    TOptionsControlState s = ReadControlState();
+    const OptionsEnables e = orvane::ApplyDependencies(s);
+    SetChecked(CheckHightLightProcess, s.HighlightProcess);
+    SetChecked(CheckShowProcessName, s.ShowProcessName);
+    SetChecked(CkUnifyProcs, s.UnifyProcs);
+    SetChecked(CkDisplayHint, s.DisplayHint);
+    ::EnableWindow(CkShowPage, e.ShowPage);
+    ::EnableWindow(CkShowPercSign, e.ShowPercSign);
+    WinSpinDefragEveryActive.Enable(e.DefragEvery);
+    ::EnableWindow(Label22, e.DefragEvery);
+    for (HWND c : {LabelProcs, LabelProcsUnit, LabelProcessValue, ComboProcessValue,
+                   CheckHightLightProcess, CheckShowProcessName, CkUnifyProcs}) {
+        ::EnableWindow(c, e.TopProcessControls);
+    }
+    EditProcs.Enable(e.TopProcessControls);
+    EditProcsRam.Enable(e.HighlightAbove);
+    ::EnableWindow(LabelRamUnit, e.HighlightAbove);
+    ::EnableWindow(CkDisplayHint, e.DisplayHint);
+    ::EnableWindow(BtnSetFont, e.SetFont);
+}
+
+void TFrmOptions::CkShowPercentageClick() {
+    ApplyDependencies();
+}
+
+void TFrmOptions::CkShowTopClick() {
+    ApplyDependencies();
+}
+
+void TFrmOptions::CheckDefragEveryActiveClick() {
+    ApplyDependencies();
+}
+
+void TFrmOptions::CheckHightLightProcessClick() {
+    ApplyDependencies();
+}
+
+void TFrmOptions::CheckMonitorClick() {
+    if (CheckMonitorTag == 1 || !IsChecked(CheckMonitor)) {
+        return;
+    }
+    if (!orvane::win::CheckMonitorClick(Handle(), host_.Options())) {
+        SetChecked(CheckMonitor, false);
+    }
+}
+
+// The internal-font box as the main form's monitor allows it.
+void TFrmOptions::ApplyInternalFontChoice() {
+    const InternalFontChoice choice =
+        ChooseInternalFont(host_.Options().InternalFont, GetMonitorDpi(host_.MainWindow()));
+    SetText(ckInternalFont, choice.Caption);
+    ::EnableWindow(ckInternalFont, choice.Enabled);
+    SetVisible(LabelWarningScale, choice.ShowScaleWarning);
+}
+
+void TFrmOptions::ShowFontName() {
+    const bool internal = IsChecked(ckInternalFont);
+    SetText(PnlFont2,
+            internal ? std::wstring(kCaptionInternalFontName) : FontPanelText(panelFont_));
+    const HFONT face = internal ? internalFontFace_.get() : font_.get();
+    ::SendMessageW(PnlFont2, WM_SETFONT, reinterpret_cast<WPARAM>(face), TRUE);
+}
+
+void TFrmOptions::SetInternalFont() {
+    ShowFontName();
+}
+
+void TFrmOptions::ckInternalFontClick() {
+    panelFont_ = host_.Options().Font;  // a font chosen in this opening is dropped
+    ShowFontName();
+    ApplyDependencies();
+}
+
+void TFrmOptions::BtnSetFontClick() {
+    if (std::optional<TFontSpec> chosen = ChooseIconFont(Handle(), panelFont_)) {
+        panelFont_ = *chosen;
+        ShowFontName();
+    }
+    const TColor inForce = GetFontColor(host_.Options(), false, IsDarkTheme(true));
+    if (panelFont_.Color != inForce) {
+        pending_[kEntryFontColor] = ColorToText(panelFont_.Color);
+        LbColorsClick();
+    }
+}
+
+}  // namespace orvane::win
