@@ -1,4 +1,5 @@
-// Live GDI, USER and kernel handles of this process, for the benches' leak checks.
+// Live GDI, USER and kernel handles of this process, for the leak checks of the benches and
+// the soak test.
 // GetGuiResources and GetProcessHandleCount count them on Windows; Wine only stubs them (0), so
 // there every handle slot is probed instead: Wine accepts a handle without its generation word
 // for any live object in that slot.
@@ -34,7 +35,12 @@ inline HandleCounts CountHandles() {
     for (ULONG_PTR slot = 0x20; slot <= 0xFFFF; slot += 2) {
         const auto h = reinterpret_cast<HANDLE>(slot);
         ICONINFO info{};
-        if (::IsWindow(static_cast<HWND>(h)) || ::IsMenu(static_cast<HMENU>(h))) {
+        DWORD owner = 0;
+        if (::IsWindow(static_cast<HWND>(h))) {
+            // Window handles are shared by the desktop: count only this process's windows.
+            ::GetWindowThreadProcessId(static_cast<HWND>(h), &owner);
+            c.user += owner == ::GetCurrentProcessId() ? 1 : 0;
+        } else if (::IsMenu(static_cast<HMENU>(h))) {
             ++c.user;
         } else if (::GetIconInfo(static_cast<HICON>(h), &info)) {
             ++c.user;

@@ -320,10 +320,12 @@ class Session:
         assert rc == 0, f"no button {text!r} in window {hwnd}"
 
     def send(self, window_class, msg, wparam=0, lparam=0, timeout=10):
-        rc, out = self.probe("send", "--class", window_class, "--msg", str(msg), "--wparam",
-                             str(wparam), "--lparam", str(lparam), "--timeout",
-                             str(timeout * 1000), timeout=timeout + 15)
-        assert rc == 0, f"message {msg:#x} to {window_class} was not answered"
+        """Sends `msg` (a number, or the name of a registered message) and returns the answer."""
+        which = ["--msgname", msg] if isinstance(msg, str) else ["--msg", str(msg)]
+        rc, out = self.probe("send", "--class", window_class, *which, "--wparam", str(wparam),
+                             "--lparam", str(lparam), "--timeout", str(timeout * 1000),
+                             timeout=timeout + 15)
+        assert rc == 0, f"message {msg} to {window_class} was not answered"
         return int(out)
 
     def post(self, window_class, msg, wparam=0, lparam=0):

@@ -130,7 +130,9 @@ def test_full_disk(args):
         return
     with Session(args, "bad-files-full") as s:
         settings = s.install()
-        drive, drive_root = s.small_drive("T", 2048 + 128)
+        # Room for the program and a little more, whatever size the program has grown to.
+        exe_kib = -(-os.path.getsize(args.exe) // 1024)
+        drive, drive_root = s.small_drive("T", exe_kib + 128)
         run_table(s, full_disk_cases(s, settings, drive, drive_root))
 
 

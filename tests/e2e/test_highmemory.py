@@ -83,8 +83,7 @@ def test_log_command_without_a_log_explains(args):
         s.install(settings="[General]\nShowWelcomeWindow=0\nWriteLog=1\nRedPercent=99\n")
         s.start()
         s.wait_main_window()
-        wait_until("the tray icon", lambda: s.xdotool(
-            "search", "--onlyvisible", "--name", "Wine desktop") != "")
+        wait_until("the tray icon", lambda: s.tray_shows_icon())
         s.choose_from_tray_menu("h")
         dialog = s.dialog(timeout=20)
         texts = texts_of(dialog)

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -143,6 +144,11 @@ class DialogSequenceProbe {
             thread_.join();
         }
     }
+    // Stops watching: for a test that knows by now that no (further) dialog came.
+    void Stop() {
+        stop_ = true;
+        Wait();
+    }
     // How many dialogs came and were answered, and what each showed.
     std::size_t count() const { return dialogs_.size(); }
     const std::vector<ProbedDialog>& dialogs() const { return dialogs_; }
@@ -155,7 +161,7 @@ class DialogSequenceProbe {
     // Waits for a dialog other than the one answered last; null when none comes.
     HWND AnswerNext(HWND previous, const Act& act) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (std::chrono::steady_clock::now() < deadline) {
+        while (!stop_ && std::chrono::steady_clock::now() < deadline) {
             HWND dlg = FindOwnDialog();
             if (dlg && dlg != previous) {
                 // Wait until the dialog's thread answers, then let it settle.
@@ -173,6 +179,7 @@ class DialogSequenceProbe {
 
     [[maybe_unused]] bool comctl_;
     std::vector<ProbedDialog> dialogs_;
+    std::atomic<bool> stop_{false};
     std::thread thread_;
 };
 

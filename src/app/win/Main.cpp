@@ -97,7 +97,10 @@ class MainOptionsHost final : public OptionsHost {
     TFrmOrvaneMain& form_;
 };
 
-TFrmOrvaneMain::TFrmOrvaneMain(MainServices services) : services_(std::move(services)) {
+TFrmOrvaneMain::TFrmOrvaneMain(MainServices services)
+    : services_(std::move(services)),
+      tray_(services_.Tray ? *services_.Tray : SystemTrayShell()),
+      paths_(services_.ExeFolder.empty() ? ExecutableFolder() : services_.ExeFolder) {
     HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
         RunEventHandler([this] { HotKeyManager1HotKeyPressed(); });
     };
@@ -122,7 +125,6 @@ bool TFrmOrvaneMain::FormCreate() {
                          WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr)) {
         return false;
     }
-    taskbarCreatedMsg_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     sessionNotification_.Register(Handle());
     tray_.Attach(Handle());
     BuildTrayMenu();
@@ -214,7 +216,8 @@ void TFrmOrvaneMain::SaveOptions() {
 }
 
 void TFrmOrvaneMain::InitSettings() {
-    InitVisualSettings();
+    // The timers come first: the tick of the visual settings may open a modal dialog, under
+    // which sampling has to go on.
     SetSamplingTimer(MemOptions.RefreshRate);
     const auto defragInterval = DefragTimerInterval(MemOptions.DefragEvery);
     if (MemOptions.DefragEveryActive && defragInterval) {
@@ -222,6 +225,7 @@ void TFrmOrvaneMain::InitSettings() {
     } else {
         ::KillTimer(Handle(), kDefragTimer);
     }
+    InitVisualSettings();
     RunEventHandler([this] { TimerDefragTimer(); });
 }
 
@@ -268,6 +272,7 @@ MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
 }
 
 void TFrmOrvaneMain::TimerTimer() {
+    tray_.RetryIfMissing();
     const MemorySnapshot tms = TakeSnapshot();
     DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
     if (!painter_.DrawPreview(MemOptions, tms, LastDrawText, !MemoryInfoText.empty())) {
@@ -299,6 +304,11 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
 }
 
 void TFrmOrvaneMain::AppLoaded() {
+    // Any program can post the start-up message; start-up finishes once.
+    if (appLoaded_) {
+        return;
+    }
+    appLoaded_ = true;
     tray_.SetVisible(true);
     ProcessPendingMessages();
     if (settingsFile_->Unreadable()) {
@@ -619,7 +629,7 @@ LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             break;
     }
-    if (msg == taskbarCreatedMsg_ && taskbarCreatedMsg_ != 0) {
+    if (tray_.IsTaskbarCreated(msg)) {
         tray_.OnTaskbarCreated();
         return 0;
     }

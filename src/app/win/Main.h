@@ -10,6 +10,7 @@
 
 #include "app/win/AboutControls.h"
 #include "app/win/TrayIcon.h"
+#include "app/win/TrayShell.h"
 #include "common/win/Handles.h"
 #include "common/win/Window.h"
 #include "display/win/MenuBackground.h"
@@ -39,6 +40,8 @@ struct MainServices {
     std::function<MemorySnapshot()> ReadMemory;  // empty: GlobalMemoryStatusEx
     WorkingSetTrimmer* Trimmer = nullptr;        // null: the system's calls
     PauseFunction Pause;                         // empty: Sleep
+    TrayShell* Tray = nullptr;                   // null: Shell_NotifyIconW
+    std::wstring ExeFolder;  // empty: the executable's folder, where portable settings lie
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -147,7 +150,7 @@ class TFrmOrvaneMain : public Window {
     DataPaths paths_;
     std::optional<SettingsFile> settingsFile_;
     SessionNotification sessionNotification_;
-    UINT taskbarCreatedMsg_ = 0;
+    bool appLoaded_ = false;
     std::unique_ptr<OptionsHost> optionsHost_;
     std::unique_ptr<TFrmOptions> options_;
 };

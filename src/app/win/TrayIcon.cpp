@@ -20,6 +20,14 @@ TrayIcon::~TrayIcon() {
     SetVisible(false);
 }
 
+void TrayIcon::Attach(HWND owner) {
+    owner_ = owner;
+    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    if (taskbarCreated_ != 0) {
+        shell_.AllowMessage(owner_, taskbarCreated_);
+    }
+}
+
 NOTIFYICONDATAW TrayIcon::BaseData(UINT flags) const {
     NOTIFYICONDATAW d{};
     d.cbSize = sizeof(d);
@@ -29,24 +37,24 @@ NOTIFYICONDATAW TrayIcon::BaseData(UINT flags) const {
     return d;
 }
 
+void TrayIcon::Modify(NOTIFYICONDATAW& d) {
+    if (added_ && !shell_.NotifyIcon(NIM_MODIFY, d)) {
+        added_ = false;  // the taskbar lost us (or is busy); the next tick adds the icon again
+    }
+}
+
 void TrayIcon::SetTip(const std::wstring& tip) {
     tip_ = tip;
-    if (added_) {
-        NOTIFYICONDATAW d = BaseData(NIF_TIP | NIF_SHOWTIP);
-        CopyText(d.szTip, tip_);
-        ::Shell_NotifyIconW(NIM_MODIFY, &d);
-    }
+    NOTIFYICONDATAW d = BaseData(NIF_TIP | NIF_SHOWTIP);
+    CopyText(d.szTip, tip_);
+    Modify(d);
 }
 
 void TrayIcon::SetIcon(HICON icon) {
     icon_ = icon;
-    if (added_) {
-        NOTIFYICONDATAW d = BaseData(NIF_ICON);
-        d.hIcon = icon_;
-        if (!::Shell_NotifyIconW(NIM_MODIFY, &d)) {
-            added_ = false;  // the taskbar lost us; the next retry adds the icon again
-        }
-    }
+    NOTIFYICONDATAW d = BaseData(NIF_ICON);
+    d.hIcon = icon_;
+    Modify(d);
 }
 
 bool TrayIcon::Add() {
@@ -54,33 +62,37 @@ bool TrayIcon::Add() {
     d.uCallbackMessage = kCallbackMessage;
     d.hIcon = icon_;
     CopyText(d.szTip, tip_);
-    if (!::Shell_NotifyIconW(NIM_ADD, &d)) {
-        // A stale entry from before an Explorer restart makes the add fail: modify instead.
-        if (!::Shell_NotifyIconW(NIM_MODIFY, &d)) {
+    if (!shell_.NotifyIcon(NIM_ADD, d)) {
+        // An entry that survived (a busy Explorer, a refused version) makes the add fail:
+        // modify it instead.
+        if (!shell_.NotifyIcon(NIM_MODIFY, d)) {
             return false;
         }
     }
+    // Without the version the menu's callbacks would not come; a refusal is retried too.
     NOTIFYICONDATAW v = BaseData(0);
     v.uVersion = NOTIFYICON_VERSION_4;
-    ::Shell_NotifyIconW(NIM_SETVERSION, &v);
-    added_ = true;
-    return true;
+    added_ = shell_.NotifyIcon(NIM_SETVERSION, v);
+    return added_;
 }
 
 bool TrayIcon::SetVisible(bool visible) {
+    const bool wasWanted = visible_;
     visible_ = visible;
-    if (visible && !added_) {
-        return Add();
+    if (visible) {
+        return added_ || Add();
     }
-    if (!visible && added_) {
+    // A refused update or add may still have left the icon in the tray: remove it all the same.
+    if (wasWanted || added_) {
         NOTIFYICONDATAW d = BaseData(0);
-        ::Shell_NotifyIconW(NIM_DELETE, &d);
+        shell_.NotifyIcon(NIM_DELETE, d);
         added_ = false;
     }
     return true;
 }
 
 void TrayIcon::ShowBalloon(const std::wstring& title, const std::wstring& text, DWORD flags) {
+    RetryIfMissing();
     if (!added_) {
         return;  // no icon, no balloon
     }
@@ -89,7 +101,7 @@ void TrayIcon::ShowBalloon(const std::wstring& title, const std::wstring& text, 
     CopyText(d.szInfo, text);
     d.dwInfoFlags = flags;
     d.uTimeout = 1000;
-    ::Shell_NotifyIconW(NIM_MODIFY, &d);
+    Modify(d);
 }
 
 void TrayIcon::OnTaskbarCreated() {

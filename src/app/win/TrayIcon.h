@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "app/win/TrayShell.h"
+
 namespace orvane::win {
 
 // The program's notification-area icon. Owns its presence in the tray: it is added when made
@@ -14,12 +16,13 @@ class TrayIcon {
     static constexpr UINT kCallbackMessage = WM_APP + 1;
     static constexpr UINT kIconId = 1;
 
-    TrayIcon() = default;
+    explicit TrayIcon(TrayShell& shell = SystemTrayShell()) : shell_(shell) {}
     ~TrayIcon();
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
 
-    void Attach(HWND owner) { owner_ = owner; }
+    // The window that hears the icon's callbacks and the taskbar's "TaskbarCreated".
+    void Attach(HWND owner);
     void SetTip(const std::wstring& tip);
     // The tray takes its own copy of the picture; the caller keeps ownership of `icon`.
     void SetIcon(HICON icon);
@@ -27,20 +30,27 @@ class TrayIcon {
     bool Visible() const { return visible_; }
     // Shows a balloon (flags: 1 information, 2 warning) and leaves it up until it times out.
     void ShowBalloon(const std::wstring& title, const std::wstring& text, DWORD flags);
+    // Whether `msg` is the broadcast of a new taskbar (Explorer restarted).
+    bool IsTaskbarCreated(UINT msg) const { return msg == taskbarCreated_ && msg != 0; }
     // Explorer restarted: the icon is gone from the new taskbar and has to be added again.
     void OnTaskbarCreated();
-    // Retries an add that failed earlier (the taskbar may not have existed yet).
+    // Adds the icon again when it is wanted but missing: a refused add or update (the taskbar
+    // did not exist yet, or was busy). Called at every tick.
     void RetryIfMissing();
 
   private:
     NOTIFYICONDATAW BaseData(UINT flags) const;
     bool Add();
+    // An update of an icon in the tray; a refusal marks the icon missing.
+    void Modify(NOTIFYICONDATAW& d);
 
+    TrayShell& shell_;
     HWND owner_ = nullptr;
     HICON icon_ = nullptr;  // borrowed; the owner keeps it alive while it is shown
     std::wstring tip_;
     bool visible_ = false;  // wanted by the program
-    bool added_ = false;    // actually in the tray
+    bool added_ = false;    // in the tray as far as the shell last told
+    UINT taskbarCreated_ = 0;
 };
 
 }  // namespace orvane::win

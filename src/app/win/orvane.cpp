@@ -1,13 +1,25 @@
-// Program entry: one copy per desktop; a second start only wakes the running copy.
+// Program entry: one copy per user session; a second start only wakes the running copy.
 #include <windows.h>
 
 #include "app/win/Main.h"
+#include "app/win/SingleInstance.h"
 #include "hotkeys/win/HotKeyText.h"
+
+namespace {
+
+constexpr wchar_t kInstanceMutex[] = L"Local\\Velmoria.Orvane.SingleInstance";
+// How long a second copy waits for the running copy's window, which a copy started at the
+// same moment may still be making.
+constexpr DWORD kRunningCopyWaitMs = 10000;
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using orvane::win::TFrmOrvaneMain;
-    if (HWND running = ::FindWindowW(TFrmOrvaneMain::kClassName, nullptr)) {
-        ::PostMessageW(running, TFrmOrvaneMain::WM_RUNNINGCOPY, 0, 0);
+    const orvane::win::SingleInstance instance(kInstanceMutex);
+    if (!instance.IsFirst() || ::FindWindowW(TFrmOrvaneMain::kClassName, nullptr)) {
+        orvane::win::NotifyRunningCopy(TFrmOrvaneMain::kClassName, TFrmOrvaneMain::WM_RUNNINGCOPY,
+                                       instance.IsFirst() ? 0 : kRunningCopyWaitMs);
         return 0;
     }
     orvane::win::InitLocalizedModifierNames();

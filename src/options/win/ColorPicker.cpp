@@ -5,6 +5,7 @@
 
 #include "common/core/AppError.h"
 #include "common/core/DpiScale.h"
+#include "common/win/CommonDialogs.h"
 #include "common/win/Handles.h"
 #include "common/win/MonitorDpi.h"
 #include "options/core/PickerColors.h"
@@ -182,7 +183,7 @@ bool ColorPicker::ChooseCustomColor() {
     cc.rgbResult = ToColorRef(ItemColor(kPickerCustomItem));
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-    const bool chosen = ::ChooseColorW(&cc) != FALSE;
+    const bool chosen = ChooseColorDialog(&cc) != FALSE;
     // The user may have changed the custom colours even when cancelling.
     CustomColors after;
     std::transform(custom, custom + kCustomColorCount, after.begin(),

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "common/win/CommonDialogs.h"
 #include "common/win/Handles.h"
 #include "display/win/DarkMode.h"
 
@@ -39,7 +40,7 @@ std::optional<TFontSpec> ChooseIconFont(HWND owner, const TFontSpec& font) {
     cf.lpLogFont = &lf;
     cf.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_EFFECTS;
     cf.rgbColors = static_cast<COLORREF>(ColorToRgb(font.Color));
-    if (!::ChooseFontW(&cf)) {
+    if (!ChooseFontDialog(&cf)) {
         return std::nullopt;
     }
     TFontSpec chosen;

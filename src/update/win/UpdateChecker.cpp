@@ -210,6 +210,10 @@ UpdateChecker::~UpdateChecker() {
     MSG m;
     while (receiver_->Handle() &&
            ::PeekMessageW(&m, receiver_->Handle(), WM_DOWNLOADDONE, WM_DOWNLOADDONE, PM_REMOVE)) {
+        if (m.message != WM_DOWNLOADDONE) {  // a waiting WM_QUIT passes any filter: keep it
+            ::PostQuitMessage(static_cast<int>(m.wParam));
+            break;
+        }
         const std::unique_ptr<DownloadJob> job(reinterpret_cast<DownloadJob*>(m.lParam));
         ::DeleteFileW(job->TempFile.c_str());
     }

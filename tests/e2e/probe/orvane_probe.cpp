@@ -2,6 +2,7 @@
 // and presses its buttons, and sends messages, from outside the program under test.
 // Output is UTF-8; exit code 0 on success, 1 when what was asked for was not found.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -231,13 +232,12 @@ int WatchText(HWND control, const std::wstring& until, const std::wstring& after
 }
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|settext|pid|"
-        "clipboard|set-clipboard|atom|rect|watch-text|file-version|hold "
-        "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
-        "[--msg N --wparam N --lparam N] [--name N] [--id N --until T --after T] "
-        "[--file F --ms N]\n");
+    std::fprintf(stderr,
+                 "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|settext|"
+                 "pid|clipboard|set-clipboard|atom|rect|watch-text|file-version|hold|tray-delete "
+                 "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
+                 "[--msg N | --msgname NAME] [--wparam N --lparam N] [--name N] "
+                 "[--id N --until T --after T] [--file F --ms N]\n");
     return 2;
 }
 
@@ -314,7 +314,9 @@ int wmain(int argc, wchar_t** argv) {
         if (!WaitFor(timeout, [&] { return (h = TargetWindow(a)) != nullptr; })) {
             return 1;
         }
-        const auto msg = static_cast<UINT>(Number(a.Get(L"msg")));
+        // --msgname: a registered message, such as the taskbar's "TaskbarCreated".
+        const auto msg = a.Has(L"msgname") ? ::RegisterWindowMessageW(a.Get(L"msgname").c_str())
+                                           : static_cast<UINT>(Number(a.Get(L"msg")));
         const auto wp = static_cast<WPARAM>(Number(a.Get(L"wparam", L"0")));
         const auto lp = static_cast<LPARAM>(Number(a.Get(L"lparam", L"0")));
         if (cmd == L"post") {
@@ -326,6 +328,18 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf("%lld\n", static_cast<long long>(result));
         return 0;
+    }
+    if (cmd == L"tray-delete") {
+        // Takes the window's tray icon (--id, default 1) away, as a restarting taskbar loses it.
+        HWND h = TargetWindow(a);
+        if (!h) {
+            return 1;
+        }
+        NOTIFYICONDATAW d{};
+        d.cbSize = sizeof(d);
+        d.hWnd = h;
+        d.uID = static_cast<UINT>(Number(a.Get(L"id", L"1")));
+        return ::Shell_NotifyIconW(NIM_DELETE, &d) ? 0 : 1;
     }
     if (cmd == L"settext") {
         // Puts --text into the window --hwnd (an edit of another program's dialog).
