@@ -396,11 +396,11 @@ class Session:
         os.makedirs(folder, exist_ok=True)
         return os.path.join(folder, f"{name}.png")
 
-    def program_window(self):
+    def visible_program_window(self):
         """(X window id, (x, y, width, height)) of the program's first visible window on the
         screen (a menu, a dialog), or None. Wine keeps some of its windows mapped off the
         1024 x 768 screen."""
-        for wid in self.xdotool("search", "--onlyvisible", "--classname", "Orvane.exe").split():
+        for wid in self.visible_program_windows():
             x, y, w, h = self.x_window_box(wid)
             if w > 100 and h > 100 and x >= 0 and y >= 0 and x + w <= 1024 and y + h <= 768:
                 return wid, (x, y, w, h)

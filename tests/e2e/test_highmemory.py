@@ -29,7 +29,7 @@ def low_memory_dialog(s):
     box = next(c for c in dialog["controls"] if c["text"] == CHECK_BOX)
     assert box["checked"] == 0
     s.save_picture("low-memory-warning", wait_until("the dialog on the screen",
-                                                    s.program_window)[1])
+                                                    s.visible_program_window)[1])
     return dialog
 
 

@@ -40,7 +40,7 @@ def open_line(s, line):
     the Task Manager item when the memory lines are off); returns the details dialog the probe
     read."""
     s.xdotool("mousemove", *TRAY_POINT, "click", "3")
-    wid, _ = wait_until("the tray menu", s.program_window)
+    wid, _ = wait_until("the tray menu", s.visible_program_window)
     s.xdotool("windowfocus", wid)
     s.xdotool("key", *(["Down"] * (line + 1)), "Return")
     return s.dialog(title="进程信息", timeout=30)
@@ -84,7 +84,7 @@ def test_details_dialog(args):
         assert buttons == BUTTONS, buttons
         assert not any("可能是一个系统进程" in t for t in texts), texts
         # A picture of the dialog for people.
-        _, box = wait_until("the dialog on the screen", s.program_window)
+        _, box = wait_until("the dialog on the screen", s.visible_program_window)
         s.xdotool("mousemove", "5", "5")
         s.save_picture("details-dialog", box)
 
@@ -98,12 +98,14 @@ def test_details_dialog(args):
         rc, _ = s.probe("set-clipboard", "--text", "unchanged")
         assert rc == 0
         d = open_line(s, 1)
-        s.xdotool("windowfocus", s.program_window()[0])
+        s.xdotool("windowfocus", s.visible_program_window()[0])
         s.xdotool("key", "Escape")
         rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "进程信息", "--timeout",
                         "3000", timeout=20)
         if rc != 0:
-            s.post("#32770", 0x0112, 0xF060)  # WM_SYSCOMMAND, SC_CLOSE
+            print("Escape left the task dialog open; closing it by its close box")
+            s.probe("post", "--hwnd", str(d["hwnd"]), "--msg", "0x0112",  # WM_SYSCOMMAND
+                    "--wparam", "0xF060")  # SC_CLOSE
         dialog_gone(s)
         assert clipboard(s) == "unchanged"
         assert child.poll() is None, "the child ended on a dismissal"

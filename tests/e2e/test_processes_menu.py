@@ -19,7 +19,7 @@ def settings(menu_mode, top_count=10):
 
 def open_menu(s):
     s.xdotool("mousemove", *TRAY_POINT, "click", "3")
-    return wait_until("the tray menu", s.program_window)[1]
+    return wait_until("the tray menu", s.visible_program_window)[1]
 
 
 def hog_resident(s):
@@ -78,7 +78,7 @@ def check_menu(s, name, highlight, background=None):
     assert len(glyph_cell) > 2, f"{name}: no glyph beside the exit item"
     # A click elsewhere closes the menu; the next opening has the same items, not twice as many.
     s.xdotool("mousemove", "300", "300", "click", "1")
-    wait_until("the menu to close", lambda: s.program_window() is None)
+    wait_until("the menu to close", lambda: s.visible_program_window() is None)
     again = open_menu(s)
     assert again[2:] == box[2:], f"{name}: second opening is {again} after {box}"
     return again

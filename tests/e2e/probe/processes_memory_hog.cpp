@@ -1,9 +1,9 @@
-// Holds about 1.1 GB of touched memory for two minutes, so that its process line in the tray
-// menu passes the default highlight threshold of 1000 MB.
+// Holds HOLD_MB of touched memory for HOLD_SECONDS, so that its process line in the tray menu
+// is the top one, or passes the default highlight threshold of 1000 MB.
 #include <windows.h>
 
 int wmain() {
-    const SIZE_T size = 1100ull << 20;
+    const SIZE_T size = static_cast<SIZE_T>(HOLD_MB) << 20;
     auto* p = static_cast<volatile char*>(
         ::VirtualAlloc(nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (!p) {
@@ -12,6 +12,6 @@ int wmain() {
     for (SIZE_T i = 0; i < size; i += 4096) {
         p[i] = 1;
     }
-    ::Sleep(120000);
+    ::Sleep(HOLD_SECONDS * 1000);
     return 0;
 }
