@@ -56,6 +56,7 @@ TEST(SettingsFileTest, FileHeldAtLoadStaysUntouchedForTheRun) {
         const TOrvaneOptions options = LoadFrom(file);
         EXPECT_EQ(options.RefreshRate, 2000) << "the defaults apply";
         EXPECT_TRUE(file.Unreadable());
+        EXPECT_TRUE(file.WritablePath().empty()) << "no other part writes into it either";
     }
     // Released later: a save (session end, OK in the options) still must not overwrite it.
     TOrvaneOptions changed;
@@ -79,6 +80,7 @@ TEST(SettingsFileTest, FileHeldBrieflyAtLoadIsReadOnceFree) {
     EXPECT_EQ(options.RefreshRate, 500);
     EXPECT_EQ(options.LogFile, L"D:\\logs\\mem.log");
     EXPECT_FALSE(file.Unreadable());
+    EXPECT_EQ(file.WritablePath(), path);
 }
 
 TEST(SettingsFileTest, MissingFileAndFolderInItsPlace) {

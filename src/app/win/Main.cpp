@@ -78,7 +78,9 @@ class MainOptionsHost final : public OptionsHost {
     explicit MainOptionsHost(TFrmOrvaneMain& form) : form_(form) {}
     TOrvaneOptions& Options() override { return form_.MemOptions; }
     HWND MainWindow() const override { return form_.Handle(); }
-    std::wstring SettingsFile() const override { return form_.IniFileName; }
+    std::wstring SettingsFile() const override {
+        return form_.settingsFile_ ? form_.settingsFile_->WritablePath() : form_.IniFileName;
+    }
     const DataPaths& Paths() const override { return form_.paths_; }
     void SaveOptions() override { form_.SaveOptions(); }
     void ShowLogCommand(bool visible) override {

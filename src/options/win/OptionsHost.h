@@ -18,6 +18,7 @@ class OptionsHost {
     virtual TOrvaneOptions& Options() = 0;
     // The window whose monitor decides whether the built-in digits can be used.
     virtual HWND MainWindow() const = 0;
+    // Where the colour picker keeps its custom colours; empty: only for this opening.
     virtual std::wstring SettingsFile() const = 0;
     // Where the theme files live.
     virtual const DataPaths& Paths() const = 0;

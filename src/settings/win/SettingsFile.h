@@ -35,6 +35,9 @@ class SettingsFile {
     void Save(const TOrvaneOptions& options);
 
     const std::wstring& Path() const { return path_; }
+    // Where other parts may keep keys of their own (the custom colours): nowhere while the file
+    // is left alone.
+    std::wstring WritablePath() const { return unreadable_ ? std::wstring() : path_; }
 
   private:
     std::wstring path_;
