@@ -9,13 +9,12 @@
 #include "app/win/Resource.h"
 #include "common/core/DpiScale.h"
 #include "common/win/CommonControls.h"
+#include "common/win/WindowDpi.h"
 #include "update/core/UpdateLabel.h"
 
 namespace orvane::win {
 
 namespace {
-
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
 TextSize Measure(HDC dc, const std::wstring& text) {
     RECT r{0, 0, 0, 0};
@@ -38,16 +37,6 @@ void Place(HWND control, const Rect& r) {
 
 }  // namespace
 
-UniqueFont MessageFont(int dpi) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    const WindowDc screen(nullptr);
-    const int systemDpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : kBaseDpi;
-    ncm.lfMessageFont.lfHeight = ::MulDiv(ncm.lfMessageFont.lfHeight, dpi, systemDpi);
-    return UniqueFont(::CreateFontIndirectW(&ncm.lfMessageFont));
-}
-
 void AboutControls::Create(HWND form) {
     form_ = form;
     CommonControls();  // the link control's class
@@ -67,7 +56,7 @@ void AboutControls::Create(HWND form) {
 }
 
 void AboutControls::Layout(int dpi) {
-    font_ = MessageFont(dpi);
+    font_ = CreateMessageFont(dpi);
     const int iconSize = ScaleByDpi(32, dpi);
     iconPicture_.reset(
         static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_ORVANE),
@@ -100,15 +89,8 @@ void AboutControls::Layout(int dpi) {
     Place(download_, l.Update);
     Place(button_, l.Button);
 
-    RECT frame{0, 0, l.ClientWidth, l.ClientHeight};
-    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(form_, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(form_, GWL_EXSTYLE));
-    static const auto adjustForDpi = GetProcAddressAs<AdjustWindowRectExForDpiFn>(
-        ::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi");
-    if (!adjustForDpi || !adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
-        ::AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    }
-    ::SetWindowPos(form_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    const SIZE frame = WindowSizeForClient(form_, SIZE{l.ClientWidth, l.ClientHeight}, dpi);
+    ::SetWindowPos(form_, nullptr, 0, 0, frame.cx, frame.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::InvalidateRect(form_, nullptr, TRUE);
 }

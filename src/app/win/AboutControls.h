@@ -6,9 +6,6 @@
 
 namespace orvane::win {
 
-// The system's message font at `dpi`.
-UniqueFont MessageFont(int dpi);
-
 // The controls of the about window: icon, name, version line, rights line, the update link
 // and "确定(&O)", in the message font of the window's monitor, sized to their measured texts.
 class AboutControls {

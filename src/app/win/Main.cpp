@@ -13,6 +13,7 @@
 #include "app/win/VersionInfo.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
+#include "common/win/WindowDpi.h"
 #include "display/win/DarkMode.h"
 #include "dialogs/core/MsgBox.h"
 #include "dialogs/win/MessageDialogs.h"
@@ -147,7 +148,7 @@ bool TFrmOrvaneMain::FormCreate() {
     IconSize = ::GetSystemMetrics(SM_CXSMICON);
     IsVista = vi.dwMajorVersion >= 6;
     {
-        const UniqueFont formFont = MessageFont(GetMonitorDpi(Handle()));
+        const UniqueFont formFont = CreateMessageFont(GetMonitorDpi(Handle()));
         WindowDc dc(Handle());
         SelectObjectGuard font(dc.get(), formFont.get());
         SIZE sz{};

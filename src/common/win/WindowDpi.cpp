@@ -1,6 +1,5 @@
 #include "common/win/WindowDpi.h"
 
-#include "common/win/Handles.h"
 #include "common/win/MonitorDpi.h"
 
 namespace orvane::win {
@@ -16,12 +15,6 @@ Fn User32Function(const char* name) {
     return GetProcAddressAs<Fn>(::GetModuleHandleW(L"user32.dll"), name);
 }
 
-int SystemDpi() {
-    const WindowDc screen(nullptr);
-    const int dpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
 }  // namespace
 
 int GetWindowDpi(HWND window) {
@@ -34,28 +27,49 @@ int GetWindowDpi(HWND window) {
     return GetMonitorDpi(window);
 }
 
+NONCLIENTMETRICSW NonClientMetricsForDpi(int dpi) {
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    static const auto forDpi =
+        User32Function<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0, static_cast<UINT>(dpi))) {
+        return ncm;
+    }
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
+    const WindowDc screen(nullptr);
+    const int systemDpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+    if (systemDpi > 0 && systemDpi != dpi) {
+        for (LOGFONTW* font : {&ncm.lfCaptionFont, &ncm.lfSmCaptionFont, &ncm.lfMenuFont,
+                               &ncm.lfStatusFont, &ncm.lfMessageFont}) {
+            font->lfHeight = ::MulDiv(font->lfHeight, dpi, systemDpi);
+        }
+        ncm.iCaptionHeight = ::MulDiv(ncm.iCaptionHeight, dpi, systemDpi);
+        ncm.iCaptionWidth = ::MulDiv(ncm.iCaptionWidth, dpi, systemDpi);
+    }
+    return ncm;
+}
+
+UniqueFont CreateMessageFont(int dpi, bool bold) {
+    NONCLIENTMETRICSW ncm = NonClientMetricsForDpi(dpi);
+    if (bold) {
+        ncm.lfMessageFont.lfWeight = FW_BOLD;
+    }
+    return UniqueFont(::CreateFontIndirectW(&ncm.lfMessageFont));
+}
+
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, int dpi) {
     RECT r{0, 0, client.cx, client.cy};
     static const auto fn = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
     if (!fn || !fn(&r, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+        r = RECT{0, 0, client.cx, client.cy};
         ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
     }
     return {r.right - r.left, r.bottom - r.top};
 }
 
-HFONT CreateMessageFont(int dpi, bool bold) {
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    static const auto fn =
-        User32Function<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
-    if (!fn || !fn(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0, static_cast<UINT>(dpi))) {
-        ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-        ncm.lfMessageFont.lfHeight = ::MulDiv(ncm.lfMessageFont.lfHeight, dpi, SystemDpi());
-    }
-    if (bold) {
-        ncm.lfMessageFont.lfWeight = FW_BOLD;
-    }
-    return ::CreateFontIndirectW(&ncm.lfMessageFont);
+SIZE WindowSizeForClient(HWND window, SIZE client, int dpi) {
+    return WindowSizeForClient(client, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
+                               static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
 }
 
 }  // namespace orvane::win

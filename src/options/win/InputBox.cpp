@@ -7,7 +7,7 @@
 #include "common/win/DialogTemplate.h"
 #include "common/win/Handles.h"
 #include "common/win/MonitorDpi.h"
-#include "common/win/DpiMetrics.h"
+#include "common/win/WindowDpi.h"
 
 namespace orvane::win {
 
@@ -78,7 +78,7 @@ SIZE Layout(HWND dlg, InputBoxState& st, int dpi) {
     y += buttonH + margin;
 
     st.font = std::move(newFont);  // the controls have let go of the old one
-    return WindowSizeForClient(dlg, contentW + 2 * margin, y, dpi);
+    return WindowSizeForClient(dlg, SIZE{contentW + 2 * margin, y}, dpi);
 }
 
 // Centred on the visible owner, else on the work area of the monitor it would show on; kept

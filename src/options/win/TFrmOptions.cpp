@@ -139,8 +139,8 @@ void TFrmOptions::SetVisible(HWND control, bool visible) {
 
 void TFrmOptions::ApplyDpi(int dpi) {
     dpi_ = dpi;
-    font_.reset(CreateMessageFont(dpi));
-    headingFont_.reset(CreateMessageFont(dpi, true));
+    font_ = CreateMessageFont(dpi);
+    headingFont_ = CreateMessageFont(dpi, true);
     LOGFONTW lf{};
     lf.lfHeight = -::MulDiv(8, dpi, 72);
     lf.lfCharSet = DEFAULT_CHARSET;

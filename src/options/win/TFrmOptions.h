@@ -58,7 +58,6 @@ class TFrmOptions : public Window, public ThemesTabHost {
     void CheckMonitorClick();
     void BtnSetFontClick();
     void ckInternalFontClick();
-    void SetInternalFont();
     void CheckOpaqueClick();
     void CkDigitsColoredClick();
     void LbColorsClick() override;

@@ -275,10 +275,6 @@ void TFrmOptions::ShowFontName() {
     ::SendMessageW(PnlFont2, WM_SETFONT, reinterpret_cast<WPARAM>(face), TRUE);
 }
 
-void TFrmOptions::SetInternalFont() {
-    ShowFontName();
-}
-
 void TFrmOptions::ckInternalFontClick() {
     panelFont_ = host_.Options().Font;  // a font chosen in this opening is dropped
     ShowFontName();
