@@ -30,7 +30,7 @@ def stays(what, predicate, seconds=2.0):
 def answer_dialog(s, *expected):
     """Waits for a dialog, checks that each expected text is part of one of its texts, presses
     its OK button and returns its texts."""
-    dialog = s.dialog(timeout=40)
+    dialog = s.dialog()
     texts = [dialog["title"], *texts_of(dialog)]
     for text in expected:
         assert any(text in t for t in texts), f"{text!r} not in {texts}"
@@ -54,11 +54,10 @@ def start(s, *dialogs, exe=None):
         s.start(exe)
     else:
         s.start()
-    s.wait_main_window(timeout=40)
+    s.wait_main_window()
     for texts in dialogs:
         answer_dialog(s, *texts)
-    wait_until("the tray icon", lambda: visible_dialogs(s) == 0 and s.tray_shows_icon(),
-               timeout=40)
+    wait_until("the tray icon", lambda: visible_dialogs(s) == 0 and s.tray_shows_icon())
     if not dialogs:
         stays("no dialog appears", lambda: visible_dialogs(s) == 0)
     assert s.orvane_running(), "the program ended"
@@ -83,7 +82,7 @@ def end_session(s, dialog=None):
 
 def exit_program(s):
     s.post("TFrmOrvaneMain", WM_COMMAND, CMD_CLOSE)
-    wait_until("the program to end", lambda: not s.orvane_running(), timeout=30)
+    wait_until("the program to end", lambda: not s.orvane_running())
 
 
 def write_bytes(path, data):

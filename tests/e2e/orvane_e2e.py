@@ -17,6 +17,9 @@ import time
 import traceback
 
 TRAY_ICON_96 = (1006, 750)  # top-left of the first tray icon on a 1024x768 desktop at 96 DPI
+# What a Wine program may take to start, on top of what it waits for itself, on a loaded
+# machine running several sessions at once.
+WINE_START = 60
 
 
 def parse_args():
@@ -30,8 +33,10 @@ def parse_args():
     return p.parse_args()
 
 
-def wait_until(what, predicate, timeout=20.0, interval=0.2):
-    """Polls `predicate` until it returns a true value; fails the test at the deadline."""
+def wait_until(what, predicate, timeout=60.0, interval=0.2):
+    """Polls `predicate` until it returns a true value; fails the test at the deadline. The
+    default deadline is for a loaded 2-core machine running several Wine sessions at once: it
+    costs nothing when the awaited thing comes."""
     end = time.monotonic() + timeout
     while True:
         value = predicate()
@@ -242,7 +247,7 @@ class Session:
         self.procs.append(p)
         return p
 
-    def probe(self, *args, timeout=30):
+    def probe(self, *args, timeout=WINE_START + 30):
         rc, out, _ = self.run_captured(["wine", self.args.probe, *args], timeout)
         return rc, out.decode("utf-8", errors="replace").strip()
 
@@ -291,33 +296,50 @@ class Session:
         with open(filler, "wb") as f:
             f.write(b"\0" * max(free - leave_bytes, 0))
 
-    def orvane_rss_kib(self):
-        """The resident memory of the running Orvane.exe in KiB (0 when it is not running)."""
+    def resident_kib(self, exe):
+        """The largest resident memory in KiB among the processes of this prefix whose command
+        line names `exe` (0 when none runs). Other prefixes (parallel tests, other builds) may
+        run the same program at the same time: only this session's processes count."""
+        sizes = [0]
         for pid, cmdline in self._prefix_processes():
-            if "Orvane.exe" in cmdline and "orvane_probe" not in cmdline:
+            if exe in cmdline and "orvane_probe" not in cmdline:
                 try:
                     with open(f"/proc/{pid}/status") as f:
-                        return next(int(l.split()[1]) for l in f if l.startswith("VmRSS:"))
-                except (OSError, StopIteration, ValueError):
+                        sizes += [int(l.split()[1]) for l in f if l.startswith("VmRSS:")]
+                except (OSError, ValueError):
                     continue
-        return 0
+        return max(sizes)
 
-    def wait_main_window(self, timeout=30):
+    def orvane_rss_kib(self):
+        """The resident memory of the running Orvane.exe in KiB (0 when it is not running)."""
+        return self.resident_kib("Orvane.exe")
+
+    def wait_main_window(self, timeout=90):
+        """The main window's handle. The first program of a session also waits for Wine to
+        start the desktop and its services, which a loaded machine may take long for."""
         rc, out = self.probe("wait-window", "--class", "TFrmOrvaneMain", "--timeout",
-                             str(timeout * 1000), timeout=timeout + 15)
-        assert rc == 0, "the main window of class TFrmOrvaneMain did not appear"
+                             str(timeout * 1000), timeout=timeout + WINE_START)
+        assert rc == 0, (f"the main window of class TFrmOrvaneMain did not appear within "
+                         f"{timeout} s; Orvane.exe {self._launch_state()}")
         return int(out)
+
+    def _launch_state(self):
+        """Whether the program runs, or how its last start ended, for a failure message."""
+        if self.orvane_running():
+            return "is running"
+        ended = [p.returncode for p in self.procs if p.poll() is not None]
+        return f"is not running (exit codes of the Wine launchers: {ended})"
 
     def main_window_count(self):
         rc, out = self.probe("count", "--class", "TFrmOrvaneMain")
         assert rc == 0
         return int(out)
 
-    def dialog(self, timeout=20, title=None):
+    def dialog(self, timeout=60, title=None):
         args = ["dialog", "--timeout", str(timeout * 1000)]
         if title is not None:
             args += ["--title", title]
-        rc, out = self.probe(*args, timeout=timeout + 15)
+        rc, out = self.probe(*args, timeout=timeout + WINE_START)
         assert rc == 0, f"no dialog appeared (title {title!r})"
         return json.loads(out)
 
@@ -325,12 +347,12 @@ class Session:
         rc, _ = self.probe("click", "--hwnd", str(hwnd), "--text", text)
         assert rc == 0, f"no button {text!r} in window {hwnd}"
 
-    def send(self, window_class, msg, wparam=0, lparam=0, timeout=10):
+    def send(self, window_class, msg, wparam=0, lparam=0, timeout=30):
         """Sends `msg` (a number, or the name of a registered message) and returns the answer."""
         which = ["--msgname", msg] if isinstance(msg, str) else ["--msg", str(msg)]
         rc, out = self.probe("send", "--class", window_class, *which, "--wparam", str(wparam),
                              "--lparam", str(lparam), "--timeout", str(timeout * 1000),
-                             timeout=timeout + 15)
+                             timeout=timeout + WINE_START)
         assert rc == 0, f"message {msg} to {window_class} was not answered"
         return int(out)
 
@@ -345,7 +367,7 @@ class Session:
         self.xdotool("windowfocus", menu.splitlines()[0])
         self.xdotool("key", key)
 
-    def open_tray_menu(self, timeout=40):
+    def open_tray_menu(self, timeout=60):
         """Right-clicks the tray icon until its menu shows; the X windows of the menu.
 
         The icon appears only once start-up has finished, and on a loaded machine a click can

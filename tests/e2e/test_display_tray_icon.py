@@ -76,7 +76,7 @@ def check_icon(args, dpi, light):
                 assert (shown_dpi, len(rows)) == (dpi, {96: 16, 120: 20}[dpi]), shown_dpi
             return find_in_tray(s, pictures, save)
 
-        wait_until(f"the tray to show the renderer's picture at {dpi} DPI", matches, timeout=30)
+        wait_until(f"the tray to show the renderer's picture at {dpi} DPI", matches)
 
 
 def test_icon_at_96_dpi_light(args):
@@ -107,14 +107,13 @@ def test_theme_switch_redraws_at_once(args):
             dark[:] = renderer_pictures(s, True)
             return find_in_tray(s, dark)
 
-        wait_until("the dark icon", shows_dark, timeout=30)
+        wait_until("the dark icon", shows_dark)
         s.import_registry({PERSONALIZE: {"SystemUsesLightTheme": 1}})
         assert renderer_pictures(s, True) != dark
         # Without the notification the icon keeps its colours: nothing else redraws it.
         assert find_in_tray(s, dark)
         s.send("TFrmOrvaneMain", WM_SETTINGCHANGE)
-        wait_until("the light icon", lambda: find_in_tray(s, renderer_pictures(s, True)),
-                   timeout=5)
+        wait_until("the light icon", lambda: find_in_tray(s, renderer_pictures(s, True)))
 
 
 if __name__ == "__main__":

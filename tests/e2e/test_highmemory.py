@@ -19,7 +19,7 @@ FIRING = ("[General]\nShowWelcomeWindow=0\nWarn=0\nDefragOnHighMemory=0\nWarnMsg
 def low_memory_dialog(s):
     s.start()
     s.wait_main_window()
-    dialog = s.dialog(timeout=30)
+    dialog = s.dialog()
     texts = texts_of(dialog)
     assert dialog["title"] == "Orvane", dialog["title"]
     assert TITLE in texts and TEXT in texts, texts
@@ -75,7 +75,7 @@ def test_menu_exit_does_not_save_the_box(args):
         tick_and_close(s, dialog)
         before = open(settings, "rb").read()
         s.choose_from_tray_menu("e")
-        wait_until("the process to end", lambda: not s.orvane_running(), timeout=20)
+        wait_until("the process to end", lambda: not s.orvane_running())
         assert open(settings, "rb").read() == before
         assert not os.path.exists(os.path.join(s.appdata_dir, "Orvane.log")), "WriteLog is off"
 
@@ -87,7 +87,7 @@ def test_log_command_without_a_log_explains(args):
         s.wait_main_window()
         wait_until("the tray icon", lambda: s.tray_shows_icon())
         s.choose_from_tray_menu("h")
-        dialog = s.dialog(timeout=20)
+        dialog = s.dialog()
         texts = texts_of(dialog)
         assert "尚未记录到高内存值" in texts, texts
         assert "仅当内存超过 98% 的内存负载" in texts, texts

@@ -4,7 +4,7 @@ its five tabs at two DPIs for the documentation."""
 import json
 import os
 
-from orvane_e2e import Session, run_tests, wait_until
+from orvane_e2e import WINE_START, Session, run_tests, wait_until
 from test_processes_menu import open_menu
 
 TITLE = "Orvane 设置"
@@ -16,9 +16,9 @@ TABS = [("general", "显示页面文件而不是物理内存"), ("extra", "定�
         ("display", "字体(&F)"), ("themes", "另存为(&S)")]
 
 
-def options_dialog(s, timeout=30):
+def options_dialog(s, timeout=60):
     rc, out = s.probe("dialog", "--class", "TFrmOptions", "--title", TITLE, "--timeout",
-                      str(timeout * 1000), timeout=timeout + 15)
+                      str(timeout * 1000), timeout=timeout + WINE_START)
     assert rc == 0, "the options dialog did not appear"
     return json.loads(out)
 

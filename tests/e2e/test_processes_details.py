@@ -8,7 +8,6 @@ import subprocess
 
 from orvane_e2e import Session, run_tests, texts_of, wait_until
 
-TRAY_POINT = ("1014", "758")
 CHILD = "processes_details_child.exe"
 CHILD_PATH = r"C:\Orvane" + "\\" + CHILD
 DETAILS = ("名称: 详情测试子程序\r\n公司: Velmoria\r\n版本: 2.5.0.1\r\n版权: © 2026 Velmoria\r\n"
@@ -19,36 +18,19 @@ BUTTONS = ["在线搜索(&O)", "复制详细信息(&D)", "打开文件路径(&P)
            "取消(&C)"]
 
 
-def resident_mb(name):
-    """The resident size of the Unix process running `name`, in MB (0 when none runs)."""
-    for pid in os.listdir("/proc"):
-        try:
-            with open(f"/proc/{pid}/cmdline", "rb") as f:
-                if name.encode() not in f.read():
-                    continue
-            with open(f"/proc/{pid}/status") as f:
-                rss = [l for l in f if l.startswith("VmRSS:")]
-            if rss:
-                return int(rss[0].split()[1]) // 1024
-        except (OSError, ValueError):
-            continue
-    return 0
-
-
 def open_line(s, line):
     """Opens the tray menu and picks its `line`-th process line with the keyboard (they follow
     the Task Manager item when the memory lines are off); returns the details dialog the probe
     read."""
-    s.xdotool("mousemove", *TRAY_POINT, "click", "3")
+    s.open_tray_menu()
     wid, _ = wait_until("the tray menu", s.visible_program_window)
     s.xdotool("windowfocus", wid)
     s.xdotool("key", *(["Down"] * (line + 1)), "Return")
-    return s.dialog(title="进程信息", timeout=30)
+    return s.dialog(title="进程信息")
 
 
 def dialog_gone(s):
-    rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "进程信息", "--timeout", "20000",
-                    timeout=40)
+    rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "进程信息", "--timeout", "60000")
     assert rc == 0, "the details dialog stayed open"
 
 
@@ -69,7 +51,8 @@ def test_details_dialog(args):
         child = subprocess.Popen(["wine", CHILD_PATH], env=s.env(), stdout=subprocess.DEVNULL,
                                  stderr=subprocess.DEVNULL)
         s.procs.append(child)
-        wait_until("the child's memory", lambda: resident_mb(CHILD) > 280, timeout=60)
+        wait_until("the child's memory", lambda: s.resident_kib(CHILD) > 280 * 1024,
+                   timeout=60)
         s.start()
         s.wait_main_window()
         wait_until("the tray icon", lambda: s.tray_shows_icon())
@@ -101,7 +84,7 @@ def test_details_dialog(args):
         s.xdotool("windowfocus", s.visible_program_window()[0])
         s.xdotool("key", "Escape")
         rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "进程信息", "--timeout",
-                        "3000", timeout=20)
+                        "3000")
         if rc != 0:
             print("Escape left the task dialog open; closing it by its close box")
             s.probe("post", "--hwnd", str(d["hwnd"]), "--msg", "0x0112",  # WM_SYSCOMMAND
@@ -127,7 +110,7 @@ def test_details_dialog(args):
         d = open_line(s, 1)
         assert any(t.startswith(CHILD + " (") for t in texts_of(d)), texts_of(d)
         s.click(d["hwnd"], "终止进程(&K)")
-        wait_until("the child to end", lambda: child.poll() is not None, timeout=30)
+        wait_until("the child to end", lambda: child.poll() is not None)
         assert s.orvane_running()
 
 

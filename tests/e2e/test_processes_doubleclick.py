@@ -20,7 +20,7 @@ def start(s, action):
 
 def stop(s):
     s.post("TFrmOrvaneMain", WM_COMMAND, CMD_CLOSE)
-    wait_until("the program to end", lambda: not s.orvane_running(), timeout=30)
+    wait_until("the program to end", lambda: not s.orvane_running())
 
 
 def double_click(s):
@@ -48,13 +48,12 @@ def test_double_click_actions(args):
         start(s, 5)
         assert atom_exists(s), f"no global atom {ATOM}"
         double_click(s)
-        d = s.dialog(title="Run", timeout=30)
+        d = s.dialog(title="Run")
         assert "键入程序, 文件夹, 文档或网络资源的名称, 然后 Orvane 将为您打开它." in texts_of(d), \
             texts_of(d)
         assert visible(s, "#32768") == 0, "a double-click opened the tray menu"
         s.click(d["hwnd"], "取消")
-        rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "Run", "--timeout", "20000",
-                        timeout=40)
+        rc, _ = s.probe("wait-gone", "--class", "#32770", "--title", "Run", "--timeout", "60000")
         assert rc == 0, "the Run dialog stayed open"
         assert visible(s, "#32770") == 0, "a second dialog followed"
         stop(s)
@@ -73,7 +72,7 @@ def test_double_click_actions(args):
         # 0: Task Manager starts, and no menu opens.
         start(s, 0)
         double_click(s)
-        wait_until("Task Manager", lambda: task_manager_running(s), timeout=30)
+        wait_until("Task Manager", lambda: task_manager_running(s))
         assert visible(s, "#32768") == 0, "a double-click opened the tray menu"
 
 

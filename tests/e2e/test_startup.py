@@ -16,7 +16,7 @@ def test_starts_hidden_with_tray_icon_and_single_instance(args):
         wait_until("the tray icon", lambda: s.tray_shows_icon())
         # A second start only wakes the first copy and ends by itself.
         second = s.start()
-        wait_until("the second copy to end", lambda: second.poll() is not None, timeout=20)
+        wait_until("the second copy to end", lambda: second.poll() is not None)
         assert s.main_window_count() == 1
         assert s.orvane_running()
 
@@ -30,10 +30,10 @@ def test_exit_from_menu_removes_icon_and_keeps_settings(args):
         wait_until("the tray icon", lambda: s.tray_shows_icon())
         # Right-click the icon, then choose "退出(&E)" with its access key.
         s.choose_from_tray_menu("e")
-        wait_until("the process to end", lambda: not s.orvane_running(), timeout=20)
+        wait_until("the process to end", lambda: not s.orvane_running())
         assert first.poll() is not None or first.wait(timeout=10) is not None
         # The taskbar redraws a moment after the icon is removed.
-        wait_until("the tray icon to go", lambda: not s.tray_shows_icon(), timeout=10)
+        wait_until("the tray icon to go", lambda: not s.tray_shows_icon())
         assert open(settings, "rb").read() == before
 
 
@@ -45,7 +45,7 @@ WELCOME_FOOTER = "Orvane 是免费软件, 如果您觉得它有用, 请考虑 "
 def open_welcome_screen(s):
     s.start()
     s.wait_main_window()
-    dialog = s.dialog(timeout=30)
+    dialog = s.dialog()
     texts = texts_of(dialog)
     assert "始终保持 Orvane 可见!" in texts, texts
     content = next(t for t in texts if t.startswith(WELCOME_CONTENT))

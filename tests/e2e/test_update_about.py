@@ -12,7 +12,7 @@ import socket
 import subprocess
 import threading
 
-from orvane_e2e import Session, run_tests, texts_of, wait_until
+from orvane_e2e import WINE_START, Session, run_tests, texts_of, wait_until
 
 IDC_ABOUT_VERSION = 102
 IDC_ABOUT_DOWNLOAD = 104
@@ -45,14 +45,14 @@ class LabelWatch:
             env=s.env(), stdin=subprocess.DEVNULL, stdout=self.out, stderr=subprocess.DEVNULL)
         s.procs.append(self.proc)
         self.timeout = timeout
-        wait_until("the label watch to start", lambda: self.texts(), timeout=30)
+        wait_until("the label watch to start", lambda: self.texts(), timeout=WINE_START)
 
     def texts(self):
         with open(self.path, "rb") as f:
             return [json.loads(line) for line in f.read().decode().splitlines() if line]
 
     def wait(self):
-        rc = self.proc.wait(timeout=self.timeout + 30)
+        rc = self.proc.wait(timeout=self.timeout + WINE_START)
         self.out.close()
         assert rc == 0, f"the label never read as expected: {self.texts()}"
         return self.texts()
@@ -152,7 +152,7 @@ def about_window_checks_and_hides(args, tarpit):
         assert temp_files(s) == []
 
         s.choose_from_tray_menu("e")
-        wait_until("the program to end", lambda: not s.orvane_running(), timeout=30)
+        wait_until("the program to end", lambda: not s.orvane_running())
 
 
 class Tarpit:
@@ -191,10 +191,10 @@ def test_exit_while_checking_leaves_no_process(args):
             hwnd = start(s)
             texts = show_about(s, hwnd, until=CHECKING)
             assert texts[-1] == CHECKING, texts
-            wait_until("the download to reach the proxy", lambda: tarpit.clients, timeout=30)
+            wait_until("the download to reach the proxy", lambda: tarpit.clients)
             assert window_rect(s, hwnd)  # still there, still checking
             s.choose_from_tray_menu("e")
-            wait_until("the program to end", lambda: not s.orvane_running(), timeout=30)
+            wait_until("the program to end", lambda: not s.orvane_running())
             assert temp_files(s) == []
     finally:
         tarpit.close()

@@ -89,7 +89,7 @@ def test_install_upgrade_uninstall(args):
         s.wait_main_window()
         wait_until("the tray icon", s.tray_shows_icon)
         s.choose_from_tray_menu("e")
-        wait_until("the program to end", lambda: not s.orvane_running(), timeout=20)
+        wait_until("the program to end", lambda: not s.orvane_running())
 
         # A newer version replaces the older one in place and keeps the chosen Run value.
         inst.install(newer.msi)

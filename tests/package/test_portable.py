@@ -32,7 +32,7 @@ def test_unpacked_zip_runs_portable(args):
         # First run: the welcome screen; ticking its box saves the settings beside the exe.
         s.start()
         s.wait_main_window()
-        dialog = s.dialog(timeout=30)
+        dialog = s.dialog()
         assert "始终保持 Orvane 可见!" in texts_of(dialog), texts_of(dialog)
         s.click(dialog["hwnd"], "不再显示此屏幕")
         s.click(dialog["hwnd"], "确定")
@@ -40,7 +40,7 @@ def test_unpacked_zip_runs_portable(args):
             settings, "rb").read().decode("gbk"))
         wait_until("the tray icon", s.tray_shows_icon)
         s.choose_from_tray_menu("e")
-        wait_until("the program to end", lambda: not s.orvane_running(), timeout=20)
+        wait_until("the program to end", lambda: not s.orvane_running())
 
         # Second run with the log on: the log line goes beside the exe too.
         text = open(settings, "rb").read().decode("gbk")
@@ -50,7 +50,7 @@ def test_unpacked_zip_runs_portable(args):
         s.wait_main_window()
         log = os.path.join(s.exe_dir, "Orvane.log")
         wait_until("the log line beside the exe", lambda: os.path.exists(log) and
-                   os.path.getsize(log) > 0, timeout=30)
+                   os.path.getsize(log) > 0)
         assert data_folders(s) == [], data_folders(s)
         assert sorted(os.listdir(s.exe_dir)) == sorted(
             ["Orvane.exe", "Orvane.Settings", "Orvane.log", "说明.txt", "LICENSE",

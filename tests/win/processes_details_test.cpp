@@ -116,14 +116,16 @@ TEST(ProcessDetailsDialog, TerminateReachesOnlyTheLinesProgram) {
     children.Start(FixtureDir() + kChild);
     TerminateLineProcesses(merged, false);
     for (size_t i : {0u, 2u}) {
-        EXPECT_EQ(::WaitForSingleObject(children.procs[i].hProcess, 10000), WAIT_OBJECT_0) << i;
+        EXPECT_EQ(::WaitForSingleObject(children.procs[i].hProcess, kChildDeadlineMs),
+                  WAIT_OBJECT_0)
+            << i;
     }
     EXPECT_TRUE(children.Alive(1));
 
     // A single line ends its own process through the dialog.
     Shell shell;
     Answer(ChildLine(other), shell, [](const ProbedDialog& p) { Click(p.Find(L"终止进程(&K)")); });
-    EXPECT_EQ(::WaitForSingleObject(children.procs[1].hProcess, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(::WaitForSingleObject(children.procs[1].hProcess, kChildDeadlineMs), WAIT_OBJECT_0);
 }
 
 }  // namespace

@@ -22,6 +22,10 @@ inline std::wstring FixtureDir() {
 // A fixture program with two version translations; it waits until it is ended.
 inline const wchar_t kChild[] = L"processes_ver_two_translations.exe";
 
+// How long a child may take to start, or to end once told to: Wine on a loaded machine is slow
+// at both.
+inline constexpr DWORD kChildDeadlineMs = 60000;
+
 // Child programs started for a test and ended when it finishes.
 struct Children {
     std::vector<PROCESS_INFORMATION> procs;
@@ -33,9 +37,11 @@ struct Children {
         EXPECT_TRUE(::CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                      nullptr, &si, &pi));
         // The image path is readable once the child's loader has run.
-        for (int i = 0; i < 300 && ProcessImagePath(pi.dwProcessId).empty(); ++i) {
+        const ULONGLONG deadline = ::GetTickCount64() + kChildDeadlineMs;
+        while (ProcessImagePath(pi.dwProcessId).empty() && ::GetTickCount64() < deadline) {
             ::Sleep(10);
         }
+        EXPECT_NE(ProcessImagePath(pi.dwProcessId), L"") << "the child did not start: " << exe;
         procs.push_back(pi);
         return pi.dwProcessId;
     }

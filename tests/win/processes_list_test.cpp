@@ -80,7 +80,8 @@ TEST(ProcessList, TerminateByNameEndsOnlyTheFirstOfTwo) {
     EXPECT_FALSE(list.TerminateProcess(L"no-such-program.exe"));
     ASSERT_TRUE(list.TerminateProcess(L"Processes_Ver_Two_Translations.exe"));
     const size_t first = ia < ib ? 0 : 1;
-    EXPECT_EQ(::WaitForSingleObject(children.procs[first].hProcess, 5000), WAIT_OBJECT_0);
+    EXPECT_EQ(::WaitForSingleObject(children.procs[first].hProcess, kChildDeadlineMs),
+              WAIT_OBJECT_0);
     EXPECT_TRUE(children.Alive(1 - first));
 }
 
