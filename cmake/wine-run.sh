@@ -29,7 +29,9 @@ if [ -z "${DISPLAY:-}" ]; then
         setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
         echo $! >"$build_dir/xvfb.pid"
         echo ":$n" >"$build_dir/xvfb.display"
-        for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+        # A loaded machine may take seconds to start Xvfb; a test run without it would fail.
+        for _ in $(seq 1200); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+        [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb :$n did not start" >&2; exit 1; }
         DISPLAY=":$n"
     fi
     flock -u 8

@@ -138,7 +138,7 @@ class Session:
                     ["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                 self.display = f":{n}"
-                wait_until("Xvfb", lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"), timeout=10,
+                wait_until("Xvfb", lambda: os.path.exists(f"/tmp/.X11-unix/X{n}"),
                            interval=0.05)
                 return
         finally:
