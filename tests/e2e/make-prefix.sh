@@ -3,7 +3,8 @@
 # tests: Wine's own fonts, CJK font linking, one virtual desktop, no crash dialog.
 # Does nothing when the prefix is already complete. Usage: make-prefix.sh PREFIX
 set -euo pipefail
-prefix="$1"
+# Wine takes only an absolute prefix path.
+prefix="$(realpath -m "$1")"
 marker="$prefix/.orvane-prefix-ready"
 [ -f "$marker" ] && exit 0
 

@@ -85,9 +85,11 @@ UniqueIcon IconMaker::Make(const PixelBuffer& picture) {
     // planes), the colour plane and then the mask, both bottom-up, mask rows DWORD-aligned.
     // Transparent pixels are black in the colour plane: the system XORs the colour plane onto
     // the background where the mask is set, so any other colour would tint the taskbar. The
-    // alpha byte repeats the mask (opaque 0xFF, transparent 0): the picture looks the same, and
-    // a tray that loses mask rows (Wine sends only width × height bits of a mask whose rows are
-    // padded) still draws it right.
+    // alpha byte repeats the mask (opaque 0xFF, transparent 0) where the mask's rows need
+    // padding: the picture looks the same, and a tray that loses mask rows (Wine sends only
+    // width × height bits of a mask whose rows are padded to 16 bits) still draws it right.
+    // A width of whole 16-bit rows leaves the alpha out, which spares the system an alpha
+    // plane per icon.
     const std::size_t colourBytes = static_cast<std::size_t>(w) * h * 4;
     const std::size_t maskStride = static_cast<std::size_t>((w + 31) / 32) * 4;
     image_.assign(sizeof(BITMAPINFOHEADER) + colourBytes + maskStride * h, 0);
@@ -101,6 +103,7 @@ UniqueIcon IconMaker::Make(const PixelBuffer& picture) {
     std::memcpy(image_.data(), &header, sizeof(header));
     std::uint8_t* const colour = image_.data() + sizeof(header);
     std::uint8_t* const mask = colour + colourBytes;
+    const std::uint32_t opaque = w % 16 == 0 ? 0 : 0xFF000000u;
     for (int y = 0; y < h; ++y) {
         const std::size_t row = static_cast<std::size_t>(h - 1 - y);
         for (int x = 0; x < w; ++x) {
@@ -109,7 +112,7 @@ UniqueIcon IconMaker::Make(const PixelBuffer& picture) {
                 mask[row * maskStride + x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
                 continue;
             }
-            const std::uint32_t bgra = 0xFF000000u | SwapRedBlue(static_cast<std::uint32_t>(c));
+            const std::uint32_t bgra = opaque | SwapRedBlue(static_cast<std::uint32_t>(c));
             std::memcpy(colour + (row * w + x) * 4, &bgra, 4);
         }
     }
