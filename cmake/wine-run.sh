@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows test program under Wine for CTest. All calls of one build share one prefix
-# (inside the build folder), one long-lived wineserver and, when no DISPLAY is set, one Xvfb,
-# so a test costs tenths of a second. scripts/stop-wine-tests.sh ends them.
+# (inside the build folder; ORVANE_WINE_PREFIX names another for a test that needs its own),
+# one long-lived wineserver and, when no DISPLAY is set, one Xvfb, so a test costs tenths of a
+# second. scripts/stop-wine-tests.sh ends them.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
@@ -38,6 +39,11 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY
 fi
 
+# A test in a prefix of its own may ask for a server that no earlier program has left state in.
+if [ -n "${ORVANE_WINE_FRESH_SERVER:-}" ]; then
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+fi
 # The server and the desktop process must not inherit CTest's output pipes, or every test
 # would wait for them to end.
 wineserver -p30 </dev/null >/dev/null 2>&1 || true  # fails harmlessly when one runs

@@ -185,7 +185,7 @@ class Session:
         path = os.path.join(self.root, "import.reg")
         with open(path, "wb") as f:
             f.write(reg_file(entries))
-        self.wine("regedit", "/S", self.winpath(path), timeout=60)
+        self.wine("regedit", "/S", self.winpath(path), timeout=2 * WINE_START)
 
     def run_captured(self, cmd, timeout):
         """Runs a command with its output in files, not pipes: Wine may start long-lived
