@@ -12,8 +12,11 @@
 
 #include "common/core/DpiScale.h"
 #include "common/win/Handles.h"
+#include "dialogs_probe.h"
+#include "options/core/PickerColors.h"
 #include "options/win/TFrmOptions.h"
 #include "processes/core/TrayMenuCommands.h"
+#include "settings/core/ColorText.h"
 #include "settings/core/SettingsSchema.h"
 #include "settings/win/ProfileFile.h"
 #include "settings_test_folder.h"
@@ -313,6 +316,53 @@ TEST_F(OptionsDialogTest, CancelStoresNothing) {
     EXPECT_FALSE(host.options.ShowFree);
 }
 
+// The font button runs the system's font dialog on the panel's font: Cancel keeps it, OK shows
+// the chosen one, and the dialog's OK stores it.
+TEST_F(OptionsDialogTest, FontButtonChoosesTheIconFont) {
+    host.options.InternalFont = false;
+    host.options.Font.Size = 9;
+    Open();
+    ASSERT_TRUE(::IsWindowEnabled(form->BtnSetFont));
+    ASSERT_EQ(TextOf(form->PnlFont2), L"Tahoma, 9pt");
+    {
+        test::DialogProbe probe(
+            [](const test::ProbedDialog& d) { test::Click(d.FindId(IDCANCEL)); });
+        Click(form->BtnSetFont);
+        probe.Wait();
+        ASSERT_TRUE(probe.found());
+    }
+    EXPECT_EQ(TextOf(form->PnlFont2), L"Tahoma, 9pt");
+    {
+        constexpr int kSizeBox = 0x472;
+        constexpr int kUnderline = 0x411;
+        test::DialogProbe probe([](const test::ProbedDialog& d) {
+            // Picked from the size list, as a user would.
+            const HWND sizes = ::GetDlgItem(d.hwnd, kSizeBox);
+            const LRESULT at = ::SendMessageW(sizes, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                              reinterpret_cast<LPARAM>(L"14"));
+            ::SendMessageW(sizes, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+            ::SendMessageW(d.hwnd, WM_COMMAND, MAKEWPARAM(kSizeBox, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(sizes));
+            for (const test::ProbedControl& c : d.controls) {
+                if (c.id == kUnderline) {
+                    test::Click(&c);
+                }
+            }
+            test::Click(d.FindId(IDOK));
+        });
+        Click(form->BtnSetFont);
+        probe.Wait();
+        ASSERT_TRUE(probe.found());
+    }
+    EXPECT_EQ(TextOf(form->PnlFont2), L"Tahoma, 14pt");
+    EXPECT_EQ(host.saves, 0);
+    Click(form->BtnOk);
+    EXPECT_EQ(host.options.Font.Name, L"Tahoma");
+    EXPECT_EQ(host.options.Font.Size, 14);
+    EXPECT_EQ(host.options.Font.Style, kFontUnderline);
+    EXPECT_EQ(host.Read(L"Font", L"Size"), L"14");
+}
+
 // The colour list and its editors work on the pending texts; OK turns them into the settings.
 TEST_F(OptionsDialogTest, ColourEntriesEditThePendingTexts) {
     host.options.GreenColor = RgbColor(0x11, 0x22, 0x33);
@@ -357,6 +407,45 @@ TEST_F(OptionsDialogTest, ColourEntriesEditThePendingTexts) {
     EXPECT_FALSE(host.options.TransBk);
     EXPECT_TRUE(host.options.DigitsColored);
     EXPECT_EQ(host.Read(L"Colors", L"RedColor"), L"ThreeDFace");
+}
+
+// "Custom..." in the colour list runs the system's colour dialog; its colour becomes the
+// entry's pending text and, on OK, the setting.
+TEST_F(OptionsDialogTest, CustomColourComesFromTheColourDialog) {
+    Open(true);
+    ::ShowWindow(form->Handle(), SW_SHOWNA);
+    ::SendMessageW(form->LbColors, LB_SETCURSEL, 5, 0);
+    form->LbColorsClick();
+    ASSERT_EQ(form->Pending()[5], L"-1");
+    const auto pickCustom = [&] {
+        ::SendMessageW(form->CmbForeground, CB_SETCURSEL, kPickerCustomItem, 0);
+        ::SendMessageW(::GetParent(form->CmbForeground), WM_COMMAND,
+                       MAKEWPARAM(::GetDlgCtrlID(form->CmbForeground), CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(form->CmbForeground));
+    };
+    {
+        test::DialogProbe probe(
+            [](const test::ProbedDialog& d) { test::Click(d.FindId(IDCANCEL)); });
+        pickCustom();
+        probe.Wait();
+        ASSERT_TRUE(probe.found());
+    }
+    EXPECT_EQ(form->Pending()[5], L"-1");
+    {
+        // The red, green and blue boxes of the colour dialog, typed into.
+        test::DialogProbe probe([](const test::ProbedDialog& d) {
+            ::SetDlgItemInt(d.hwnd, 706, 0x12, FALSE);
+            ::SetDlgItemInt(d.hwnd, 707, 0x34, FALSE);
+            ::SetDlgItemInt(d.hwnd, 708, 0x56, FALSE);
+            test::Click(d.FindId(IDOK));
+        });
+        pickCustom();
+        probe.Wait();
+        ASSERT_TRUE(probe.found());
+    }
+    EXPECT_EQ(form->Pending()[5], ColorToText(RgbColor(0x12, 0x34, 0x56)));
+    Click(form->BtnOk);
+    EXPECT_EQ(host.options.GreenColor, RgbColor(0x12, 0x34, 0x56));
 }
 
 // Every caption fits its control, and every control its page, at 96, 120 and 144 DPI.
