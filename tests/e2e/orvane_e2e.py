@@ -340,7 +340,8 @@ class Session:
         if title is not None:
             args += ["--title", title]
         rc, out = self.probe(*args, timeout=timeout + WINE_START)
-        assert rc == 0, f"no dialog appeared (title {title!r})"
+        assert rc == 0, (f"no dialog appeared within {timeout} s (title {title!r}); "
+                         f"Orvane.exe {self._launch_state()}")
         return json.loads(out)
 
     def click(self, hwnd, text):
