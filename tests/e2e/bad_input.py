@@ -82,7 +82,7 @@ def end_session(s, dialog=None):
 
 def exit_program(s):
     s.post("TFrmOrvaneMain", WM_COMMAND, CMD_CLOSE)
-    wait_until("the program to end", lambda: not s.orvane_running())
+    s.wait_ended()
 
 
 def write_bytes(path, data):
@@ -119,4 +119,5 @@ def run_table(s, cases):
                     exit_program(s)
                 except AssertionError:
                     s.kill_orvane()
+                    s.wait_ended()
     assert not failures, "\n".join(failures)

@@ -330,6 +330,13 @@ class Session:
         ended = [p.returncode for p in self.procs if p.poll() is not None]
         return f"is not running (exit codes of the Wine launchers: {ended})"
 
+    def wait_ended(self):
+        """Until the program has ended as the Wine server sees it too: the server destroys a
+        dead process's windows and abandons its single-instance mutex a moment after the
+        process is gone, and a copy started before that takes itself for a second copy."""
+        wait_until("the program to end",
+                   lambda: not self.orvane_running() and self.main_window_count() == 0)
+
     def main_window_count(self):
         rc, out = self.probe("count", "--class", "TFrmOrvaneMain")
         assert rc == 0

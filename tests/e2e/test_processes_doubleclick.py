@@ -20,7 +20,7 @@ def start(s, action):
 
 def stop(s):
     s.post("TFrmOrvaneMain", WM_COMMAND, CMD_CLOSE)
-    wait_until("the program to end", lambda: not s.orvane_running())
+    s.wait_ended()
 
 
 def double_click(s):
