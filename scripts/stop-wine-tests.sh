@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Ends the wineservers and Xvfb that the Windows test runner left for a build folder (the
 # shared prefix and those of tests that run in their own).
-build_dir="${1:?build folder}"
+# Wine takes only an absolute prefix path.
+build_dir="$(realpath -m "${1:?build folder}")"
 for prefix in "$build_dir"/wine-prefix*; do
     if [ -d "$prefix" ]; then
         WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
