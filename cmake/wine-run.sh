@@ -4,6 +4,8 @@
 # one long-lived wineserver and, when no DISPLAY is set, one Xvfb, so a test costs tenths of a
 # second. scripts/stop-wine-tests.sh ends them.
 set -euo pipefail
+# Say where the runner itself gave up: a test that fails without output is otherwise a riddle.
+trap 'echo "wine-run.sh: line $LINENO failed (exit code $?)" >&2' ERR
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 build_dir="$(dirname "$(readlink -f "$1")")"
@@ -48,4 +50,10 @@ fi
 # would wait for them to end.
 wineserver -p30 </dev/null >/dev/null 2>&1 || true  # fails harmlessly when one runs
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-exec wine "$@"
+trap - ERR
+status=0
+wine "$@" || status=$?
+if [ "$status" != 0 ]; then
+    printf 'wine-run.sh: %s ended with exit code %d (0x%X)\n' "$1" "$status" "$status" >&2
+fi
+exit "$status"
