@@ -11,6 +11,7 @@
 #include "processes/win/ExeFileInfo.h"
 #include "processes/win/ProcessList.h"
 #include "common/win/Window.h"
+#include "common/win/WindowDpi.h"
 
 namespace orvane::win {
 
@@ -127,6 +128,11 @@ void TrayMenu::PopupMenuPopup() {
 std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
     const TOrvaneOptions& o = host_.MenuOptions();
     constexpr int kMaxLines = kCmdLastProcessLine - kCmdFirstProcessLine + 1;
+    // A look at the message queue costs a round trip to the system: the build lets the
+    // sampling tick and others run only once it has held the thread for a noticeable time
+    // (a long scan, icons or descriptions read for the first time).
+    constexpr ULONGLONG kPumpAfterMs = 50;
+    ULONGLONG lastPump = ::GetTickCount64();
     std::vector<ProcessRecord> top;
     {
         ProcessList list;
@@ -143,7 +149,10 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
     }
     std::vector<TMenuItemEx> lines;
     for (size_t i = 0; i < top.size(); ++i) {
-        ProcessPendingMessages();  // lets the sampling tick and others run during a build
+        if (::GetTickCount64() - lastPump >= kPumpAfterMs) {
+            ProcessPendingMessages();
+            lastPump = ::GetTickCount64();
+        }
         const ProcessRecord& e = top[i];
         // The description is only shown on request; skip the resource read otherwise.
         const std::wstring description =
@@ -188,17 +197,7 @@ void TrayMenu::PrepareDrawing() {
     paint_.appIcon = appIcon_.get();
     paint_.taskManagerIcon = taskManagerIcon_.get();
 
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    LOGFONTW lf = ncm.lfMenuFont;
-    {
-        WindowDc screen(nullptr);
-        const int systemDpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
-        if (systemDpi > 0 && systemDpi != paint_.dpi) {
-            lf.lfHeight = ::MulDiv(lf.lfHeight, paint_.dpi, systemDpi);
-        }
-    }
+    LOGFONTW lf = NonClientMetricsForDpi(paint_.dpi).lfMenuFont;
     font_.reset(::CreateFontIndirectW(&lf));
     lf.lfWeight = FW_BOLD;
     boldFont_.reset(::CreateFontIndirectW(&lf));
