@@ -2,6 +2,8 @@
 // same run:
 //   build ratio = one menu build (10 process lines) / one bare scan (Toolhelp snapshot plus one
 //                 open and one memory-counter read per process);
+//   path ratio  = the same build / a bare scan that also reads each image path, as merging
+//                 processes of one executable needs;
 //   GDI, USER and kernel handle counts before and after 500 real openings of the menu.
 #include <windows.h>
 
@@ -52,8 +54,9 @@ int CountProcesses() {
     return n;
 }
 
-// The floor: what any memory ranking has to do.
-std::int64_t BareScan() {
+// The floor: what any memory ranking has to do; with `paths`, also what a ranking that merges
+// processes of one executable has to do.
+std::int64_t BareScan(bool paths = false) {
     std::int64_t total = 0;
     HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W e{};
@@ -65,6 +68,13 @@ std::int64_t BareScan() {
             c.cb = sizeof(c);
             if (::GetProcessMemoryInfo(p, &c, sizeof(c))) {
                 total += static_cast<std::int64_t>(c.WorkingSetSize);
+            }
+            if (paths) {
+                wchar_t path[MAX_PATH + 1] = {};
+                DWORD len = MAX_PATH;
+                if (::QueryFullProcessImageNameW(p, 0, path, &len)) {
+                    total += len;
+                }
             }
             ::CloseHandle(p);
         }
@@ -150,17 +160,22 @@ int wmain(int argc, wchar_t** argv) {
         menu.PopupMenuPopup();
 
         const int rounds = 21;
-        std::vector<double> scan, build;
-        for (int i = 0; i < rounds; ++i) {  // interleaved, so drift hits both alike
+        std::vector<double> scan, withPaths, build;
+        for (int i = 0; i < rounds; ++i) {  // interleaved, so drift hits all alike
             scan.push_back(MedianMs(1, [] { BareScan(); }));
+            withPaths.push_back(MedianMs(1, [] { BareScan(true); }));
             build.push_back(MedianMs(1, [&] { menu.PopupMenuPopup(); }));
         }
         std::sort(scan.begin(), scan.end());
+        std::sort(withPaths.begin(), withPaths.end());
         std::sort(build.begin(), build.end());
         const double s = scan[rounds / 2];
+        const double p = withPaths[rounds / 2];
         const double b = build[rounds / 2];
-        std::printf("processes=%d lines=%d bare_scan_ms=%.2f menu_build_ms=%.2f ratio=%.2f\n",
-                    CountProcesses(), host.options.TopProcessCount, s, b, b / s);
+        std::printf(
+            "processes=%d lines=%d bare_scan_ms=%.2f menu_build_ms=%.2f ratio=%.2f "
+            "bare_scan_with_paths_ms=%.2f path_ratio=%.2f\n",
+            CountProcesses(), host.options.TopProcessCount, s, b, b / s, p, b / p);
 
         for (int i = 0; i < 3; ++i) {  // first openings fill the system's own caches
             menu.Popup(POINT{500, 400});

@@ -58,8 +58,10 @@ for r in jsons("redraw"):
     rows.append((f"redraw tick / bare NIM_MODIFY, {r['dpi']} DPI", r["ratio"], 1.2))
 menu = {}
 for name in ("menu100", "menu500"):
-    m = re.search(r"processes=(\d+) .*ratio=([\d.]+)", text(name))
+    m = re.search(r"processes=(\d+) .* ratio=([\d.]+) .* path_ratio=([\d.]+)", text(name))
     rows.append((f"menu build / bare scan, {m.group(1)} processes", float(m.group(2)), 1.1))
+    # Merging by executable needs every image path: the same floor with that one read added.
+    rows.append((f"menu build / bare scan + image paths, {m.group(1)}", float(m.group(3)), 1.1))
     menu[name] = float(m.group(2))
 idle = jsons("idle")[0]
 rows += [("start until tray icon / bare program", idle["start_ratio"], 1.3),
