@@ -248,8 +248,17 @@ class Session:
         return p
 
     def probe(self, *args, timeout=WINE_START + 30):
-        rc, out, _ = self.run_captured(["wine", self.args.probe, *args], timeout)
-        return rc, out.decode("utf-8", errors="replace").strip()
+        """The probe's exit code (0 yes, 1 no) and output. A probe that did not run to its
+        answer (another exit code, or no number where it always prints one) fails the test
+        with what Wine said, so that such a failure says what happened."""
+        rc, out, err = self.run_captured(["wine", self.args.probe, *args], timeout)
+        text = out.decode("utf-8", errors="replace").strip()
+        numeric = args[0] in ("count", "wait-window", "send", "pid")
+        if rc not in (0, 1) or (rc == 0 and numeric and not text.lstrip("-").isdigit()):
+            raise AssertionError(
+                f"the probe {args[0]} did not run: exit code {rc}, output {text!r}, "
+                f"Wine said {err.decode('utf-8', errors='replace')[-2000:]!r}")
+        return rc, text
 
     def hold(self, path, ms=600000):
         """Holds a file open without sharing from another Windows process (as a virus scanner
