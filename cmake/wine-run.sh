@@ -51,8 +51,22 @@ fi
 wineserver -p30 </dev/null >/dev/null 2>&1 || true  # fails harmlessly when one runs
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 trap - ERR
-status=0
-wine "$@" || status=$?
+# Output goes to a file, not a pipe: a process the test starts may outlive it and would hold
+# a pipe open. The test programs write from their first line on, unbuffered; one that ended
+# failing without a word never reached its own code (Wine did not start it), and gets one
+# more start, which says so.
+out="$(mktemp)"
+for attempt in 1 2; do
+    status=0
+    wine "$@" >"$out" 2>&1 || status=$?
+    cat "$out"
+    if [ "$status" = 0 ] || [ -s "$out" ] || [ "$attempt" = 2 ]; then
+        break
+    fi
+    printf 'wine-run.sh: %s ended with exit code %d before it wrote anything; starting it again\n' \
+        "$1" "$status" >&2
+done
+rm -f "$out"
 if [ "$status" != 0 ]; then
     printf 'wine-run.sh: %s ended with exit code %d (0x%X)\n' "$1" "$status" "$status" >&2
 fi

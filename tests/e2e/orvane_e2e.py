@@ -252,6 +252,11 @@ class Session:
         answer (another exit code, or no number where it always prints one) fails the test
         with what Wine said, so that such a failure says what happened."""
         rc, out, err = self.run_captured(["wine", self.args.probe, *args], timeout)
+        if rc not in (0, 1) and not out and not err:
+            # Wine ended it before its first line, without a word: it never ran. Once more.
+            print(f"  the probe {args[0]} ended with exit code {rc} before it ran; "
+                  f"starting it again", flush=True)
+            rc, out, err = self.run_captured(["wine", self.args.probe, *args], timeout)
         text = out.decode("utf-8", errors="replace").strip()
         numeric = args[0] in ("count", "wait-window", "send", "pid")
         if rc not in (0, 1) or (rc == 0 and numeric and not text.lstrip("-").isdigit()):

@@ -244,6 +244,7 @@ int Usage() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);  // an answer is out even if Wine cuts the exit short
     if (argc < 2) {
         return Usage();
     }
