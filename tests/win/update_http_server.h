@@ -28,13 +28,7 @@ class LoopbackHttpServer {
         WSADATA wsa;
         ::WSAStartup(MAKEWORD(2, 2), &wsa);
         listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
-        int len = sizeof(addr);
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
-        port_ = ntohs(addr.sin_port);
+        port_ = BindToFreeLoopbackPort(listener_);
         ::listen(listener_, 8);
         released_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
         thread_ = std::thread([this] { Serve(); });
@@ -64,18 +58,24 @@ class LoopbackHttpServer {
         WSADATA wsa;
         ::WSAStartup(MAKEWORD(2, 2), &wsa);
         const SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        const int port = BindToFreeLoopbackPort(s);
+        ::closesocket(s);
+        ::WSACleanup();
+        return L"http://127.0.0.1:" + std::to_wstring(port) + L"/ver/curr_ver.txt";
+    }
+
+  private:
+    // Binds the socket to a port the system picks on 127.0.0.1; that port.
+    static int BindToFreeLoopbackPort(SOCKET s) {
         sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         ::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
         int len = sizeof(addr);
         ::getsockname(s, reinterpret_cast<sockaddr*>(&addr), &len);
-        ::closesocket(s);
-        ::WSACleanup();
-        return L"http://127.0.0.1:" + std::to_wstring(ntohs(addr.sin_port)) + L"/ver/curr_ver.txt";
+        return ntohs(addr.sin_port);
     }
 
-  private:
     void Serve() {
         for (;;) {
             const SOCKET client = ::accept(listener_, nullptr, nullptr);
