@@ -49,7 +49,7 @@ int wmain() {
         return orvane::MemorySnapshot{first.dwMemoryLoad, first.ullTotalPhys, first.ullAvailPhys,
                                       first.ullTotalPageFile, first.ullAvailPageFile};
     };
-    orvane::win::TFrmOrvaneMain form(services);
+    orvane::win::MainWindow form(services);
     if (!form.FormCreate()) {
         std::fprintf(stderr, "the main form could not be created\n");
         return 2;
@@ -60,7 +60,7 @@ int wmain() {
     // Interleaved rounds, best of each: both sides see the same machine state.
     for (int r = 0; r < kRounds; ++r) {
         bare = std::min(bare, NanosecondsPerCall([&] { sink = sink + ReadStatus().dwMemoryLoad; }));
-        tick = std::min(tick, NanosecondsPerCall([&] { form.TimerTimer(); }));
+        tick = std::min(tick, NanosecondsPerCall([&] { form.OnSampleTimer(); }));
     }
     const double ratio = tick / bare;
     std::printf(

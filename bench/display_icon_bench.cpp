@@ -7,7 +7,7 @@ namespace orvane {
 namespace {
 
 void BM_IconTextUnchanged(benchmark::State& state) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     MemorySnapshot s{45, 16ull << 30, 8ull << 30, 32ull << 30, 20ull << 30};
     const NumberSeparators sep;
     std::wstring last = MakeIconText(o, s, sep, 96).Drawn;
@@ -21,10 +21,10 @@ BENCHMARK(BM_IconTextUnchanged);
 void BM_DrawIconPicture(benchmark::State& state) {
     const int dpi = static_cast<int>(state.range(0));
     const int n = dpi == 144 ? 24 : dpi == 120 ? 20 : 16;
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.ShowPercentage = true;
     MemorySnapshot s;
-    TDigitStrips strips;
+    DigitStrips strips;
     PixelBuffer canvas(n, n);
     PixelBuffer glyph;
     const IconColors colours = ResolveIconColors(o, true);

@@ -63,7 +63,7 @@ int wmain() {
                                           ::GetModuleHandleW(nullptr), nullptr);
     TrayIconPainter painter;
     painter.InitVisualSettings(window);
-    TOrvaneOptions options;
+    OrvaneOptions options;
     options.ShowPercentage = true;
     MemorySnapshot sample;
 

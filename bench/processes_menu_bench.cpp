@@ -26,8 +26,8 @@ namespace {
 
 class BenchHost final : public TrayMenuHost {
   public:
-    TOrvaneOptions options;
-    const TOrvaneOptions& MenuOptions() const override { return options; }
+    OrvaneOptions options;
+    const OrvaneOptions& MenuOptions() const override { return options; }
     std::uint64_t DisplayedTotal() const override { return 16ull << 30; }
     std::wstring MemoryInfoText() const override {
         return L"已用内存: 3.2 GB\r\n可用内存: 12.8 GB\r\n页面文件: 1 GB";
@@ -36,7 +36,7 @@ class BenchHost final : public TrayMenuHost {
         return std::to_wstring(b >> 20) + L" MB";
     }
     int GetMenuModeColor() const override { return 0; }
-    TColor GetProcMenuHighlighColor(bool, int) const override { return 0xE7E7FB; }
+    ColorValue GetProcMenuHighlightColor(bool, int) const override { return 0xE7E7FB; }
     std::wstring HotkeyText() const override { return L""; }
     int IconSize() const override { return 16; }
     int MonitorDpi() const override { return 96; }

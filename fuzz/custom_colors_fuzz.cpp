@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvane;
     const CustomColors colors = DecodeCustomColors(fuzz::WideText(data, size));
-    for (const TColor color : colors) {
+    for (const ColorValue color : colors) {
         fuzz::Require(color >= 0 && color <= 0xFFFFFF);
     }
     const std::wstring encoded = EncodeCustomColors(colors);

@@ -21,7 +21,7 @@ using fuzz::WideText;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::wstring text = WideText(data, size);
 
-    const TColor color = TextToColor(text);
+    const ColorValue color = TextToColor(text);
     Require(color == kAutomaticColor || IsSystemColor(color) || (color >= 0 && color <= 0xFFFFFF));
     if (color != kAutomaticColor) {
         Require(TextToColor(ColorToText(color)) == color);
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // A whole settings file of arbitrary values: it loads, and what it loads saves and loads back.
-    const TOrvaneOptions loaded = ReadOptions(fuzz::LineReader(text), L"C:\\default.log");
+    const OrvaneOptions loaded = ReadOptions(fuzz::LineReader(text), L"C:\\default.log");
     test::FakeSettingsStore saved;
     WriteOptions(loaded, saved);
     Require(ReadOptions(saved, loaded.LogFile, loaded.Font) == loaded);

@@ -16,7 +16,7 @@ namespace {
 using namespace orvane;
 using fuzz::Require;
 
-bool UsableColor(TColor color) {
+bool UsableColor(ColorValue color) {
     return color == kAutomaticColor || IsSystemColor(color) || (color >= 0 && color <= 0xFFFFFF);
 }
 
@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Each key of the theme gets one line of the input.
     const ThemeValues read = ReadTheme(fuzz::LineReader(text));
-    const TThemeColors colors = ColorsFromPending(read.Texts);
+    const ThemeColors colors = ColorsFromPending(read.Texts);
     Require(colors.MenuMode >= -1 && colors.MenuMode <= 1);
-    for (const TColor color :
+    for (const ColorValue color :
          {colors.TopProcessHighlight, colors.FontColor, colors.BackgroundColor, colors.BarColor,
           colors.GreenColor, colors.YellowColor, colors.RedColor}) {
         Require(UsableColor(color));

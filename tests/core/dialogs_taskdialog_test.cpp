@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/core/TaskDialog.h"
+#include "dialogs/core/TaskDialogBox.h"
 
 namespace orvane {
 namespace {
 
-TaskDialogConfig Build(const TTaskDialog& d, std::uint32_t buttons = 0, std::int32_t icon = tiBlank,
-                       std::int32_t footerIcon = tfiBlank, const std::wstring& mainCaption = {}) {
+TaskDialogConfig Build(const TaskDialogBox& d, std::uint32_t buttons = 0,
+                       std::int32_t icon = tiBlank, std::int32_t footerIcon = tfiBlank,
+                       const std::wstring& mainCaption = {}) {
     return BuildTaskDialogConfig(d, buttons, 0, 0, icon, footerIcon, mainCaption);
 }
 
 TEST(TaskDialog, TitleFallsBackToTheMainFormThenTheApplication) {
-    TTaskDialog d;
+    TaskDialogBox d;
     EXPECT_EQ(Build(d).WindowTitle, L"Orvane");
     EXPECT_EQ(Build(d, 0, 0, 0, L"Main").WindowTitle, L"Main");
     d.Title = L"Own";
@@ -24,9 +25,9 @@ TEST(TaskDialog, EmptyInstructionIsAWordForTheIcon) {
         {tiInformation, L"信息"}, {tiShield, L"信息"},   {tiBlank, L""},
     };
     for (const auto& [icon, word] : cases) {
-        EXPECT_EQ(Build(TTaskDialog{}, 0, icon).MainInstruction, word) << icon;
+        EXPECT_EQ(Build(TaskDialogBox{}, 0, icon).MainInstruction, word) << icon;
     }
-    TTaskDialog d;
+    TaskDialogBox d;
     d.Inst = L"Given";
     EXPECT_EQ(Build(d, 0, tiError).MainInstruction, L"Given");
 }
@@ -42,14 +43,14 @@ TEST(TaskDialog, IconsMapToThePlatformsIcons) {
         {tiBlank, tfiBlank, 0, 0},
     };
     for (const auto& [icon, footer, main, foot] : cases) {
-        const TaskDialogConfig s = Build(TTaskDialog{}, 0, icon, footer);
+        const TaskDialogConfig s = Build(TaskDialogBox{}, 0, icon, footer);
         EXPECT_EQ(s.MainIcon, main) << icon;
         EXPECT_EQ(s.FooterIcon, foot) << footer;
     }
 }
 
 TEST(TaskDialog, ButtonsFromLinesAndTheLoneOk) {
-    TTaskDialog d;
+    TaskDialogBox d;
     const TaskDialogConfig alone = Build(d);
     EXPECT_EQ(alone.CommonButtons, kButtonOk);
     EXPECT_EQ(alone.DefaultButton, kIdOk);
@@ -63,11 +64,11 @@ TEST(TaskDialog, ButtonsFromLinesAndTheLoneOk) {
     EXPECT_EQ(custom.Buttons[2].Id, 102);
     EXPECT_EQ(custom.Buttons[2].Text, L"丙");
 
-    EXPECT_EQ(Build(TTaskDialog{}, kButtonYes | kButtonNo).CommonButtons, 0x6u);
+    EXPECT_EQ(Build(TaskDialogBox{}, kButtonYes | kButtonNo).CommonButtons, 0x6u);
 }
 
 TEST(TaskDialog, FlagsAndCheckBox) {
-    TTaskDialog d;
+    TaskDialogBox d;
     d.Verify = L"V";
     d.VerifyChecked = true;
     const std::uint32_t flags =

@@ -5,23 +5,23 @@
 namespace orvane {
 namespace {
 
-using Getter = TColor (*)(const TOrvaneOptions&, bool, bool);
+using Getter = ColorValue (*)(const OrvaneOptions&, bool, bool);
 
 TEST(ColorRoles, IconRolesTakeTheSettingOrTheTaskbarDefault) {
     struct Case {
         Getter get;
-        TColor TOrvaneOptions::*setting;
-        TColor dark, light;
+        ColorValue OrvaneOptions::*setting;
+        ColorValue dark, light;
     } cases[] = {
-        {GetFontColor, &TOrvaneOptions::FontColor, 0xFFFFFF, 0x000000},
-        {GetBkColor, &TOrvaneOptions::OpaqueBkColor, 0x000000, 0xFFFFFF},
-        {GetBarBk, &TOrvaneOptions::FullBarColor, 0x808080, 0xA8A8A8},
-        {GetGreenColor, &TOrvaneOptions::GreenColor, 0xFFFFFF, 0x000000},
-        {GetYellowColor, &TOrvaneOptions::YellowColor, 0xC0FFFF, 0x008080},
-        {GetRedColor, &TOrvaneOptions::RedColor, 0xC0C0FF, 0x0000C0},
+        {GetFontColor, &OrvaneOptions::FontColor, 0xFFFFFF, 0x000000},
+        {GetBkColor, &OrvaneOptions::OpaqueBkColor, 0x000000, 0xFFFFFF},
+        {GetBarBk, &OrvaneOptions::FullBarColor, 0x808080, 0xA8A8A8},
+        {GetGreenColor, &OrvaneOptions::GreenColor, 0xFFFFFF, 0x000000},
+        {GetYellowColor, &OrvaneOptions::YellowColor, 0xC0FFFF, 0x008080},
+        {GetRedColor, &OrvaneOptions::RedColor, 0xC0C0FF, 0x0000C0},
     };
     for (const Case& c : cases) {
-        TOrvaneOptions o;
+        OrvaneOptions o;
         EXPECT_EQ(c.get(o, false, true), c.dark);
         EXPECT_EQ(c.get(o, false, false), c.light);
         o.*c.setting = 0x00FF00;
@@ -33,23 +33,23 @@ TEST(ColorRoles, IconRolesTakeTheSettingOrTheTaskbarDefault) {
 }
 
 TEST(ColorRoles, MenuRolesFollowTheModeOrItsSetting) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     EXPECT_EQ(GetMenuModeColor(o, true), kDarkMenu);
     EXPECT_EQ(GetMenuModeColor(o, false), kLightMenu);
     o.MenuColorMode = 1;
     EXPECT_EQ(GetMenuModeColor(o, false), kDarkMenu);
     EXPECT_EQ(MenuBackgroundColor(GetMenuModeColor(o, false)), 0x3F3F39);
-    EXPECT_EQ(GetProcMenuHighlighColor(o, false, 0, GetMenuModeColor(o, false)), 0x4D4D8B);
+    EXPECT_EQ(GetProcMenuHighlightColor(o, false, 0, GetMenuModeColor(o, false)), 0x4D4D8B);
     EXPECT_EQ(MenuBackgroundColor(kLightMenu), SystemColor(15));
 }
 
 TEST(ColorRoles, HighlightHonoursTheForcedMode) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.ProcMenuHightlightColor = 0x123456;
     struct Case {
         bool defaultsOnly;
         int force, menuMode;
-        TColor expected;
+        ColorValue expected;
     } cases[] = {
         {true, 1, kDarkMenu, 0xE7E7FB},    {true, 2, kLightMenu, 0x4D4D8B},
         {false, 2, kLightMenu, 0x4D4D8B},  {true, 0, kLightMenu, 0xE7E7FB},
@@ -57,7 +57,7 @@ TEST(ColorRoles, HighlightHonoursTheForcedMode) {
         {false, -1, kLightMenu, 0x123456},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(GetProcMenuHighlighColor(o, c.defaultsOnly, c.force, c.menuMode), c.expected)
+        EXPECT_EQ(GetProcMenuHighlightColor(o, c.defaultsOnly, c.force, c.menuMode), c.expected)
             << c.defaultsOnly << " " << c.force << " " << c.menuMode;
     }
 }

@@ -17,8 +17,8 @@ const PixelLegend kLegend = {{'.', kTransparentKey},    {'#', kColors.Font},
 
 constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
 
-TOrvaneOptions Percent() {
-    TOrvaneOptions o;
+OrvaneOptions Percent() {
+    OrvaneOptions o;
     o.ShowPercentage = true;
     o.TransBk = false;
     o.StandardGauge = false;
@@ -38,11 +38,11 @@ int IconSizeAt(int dpi) {
     return dpi == 120 ? 20 : dpi == 144 ? 24 : 16;
 }
 
-std::string Render(const TOrvaneOptions& o, const MemorySnapshot& s, int dpi = 96,
+std::string Render(const OrvaneOptions& o, const MemorySnapshot& s, int dpi = 96,
                    const NumberSeparators& sep = {}) {
     const int n = IconSizeAt(dpi);
     PixelBuffer canvas(n, n);
-    TDigitStrips strips;
+    DigitStrips strips;
     PixelBuffer glyph;
     DrawIconPicture(canvas, o, s.MemoryLoad, MakeIconText(o, s, sep, dpi), kColors, dpi, strips,
                     glyph);
@@ -103,7 +103,7 @@ TEST(IconPicture, FourCharactersUseTheNarrowStrip) {
 }
 
 TEST(IconPicture, DecimalDotAndGaugeLinesOnTransparentBackground) {
-    TOrvaneOptions o;  // used memory, transparent, full bar with gauge lines at 3, 6, 9, 12, 15
+    OrvaneOptions o;  // used memory, transparent, full bar with gauge lines at 3, 6, 9, 12, 15
     MemorySnapshot s = Load(33);
     s.AvailPhys = s.TotalPhys - 5615669740;  // 5.23 GiB used
     EXPECT_EQ(Render(o, s), Rows(R"(
@@ -127,7 +127,7 @@ TEST(IconPicture, DecimalDotAndGaugeLinesOnTransparentBackground) {
 }
 
 TEST(IconPicture, BarAtTheBottomWithOpaqueGauge) {
-    TOrvaneOptions o = Percent();
+    OrvaneOptions o = Percent();
     o.BarBottom = true;
     o.StandardGauge = true;
     o.FullBar = true;
@@ -226,8 +226,8 @@ TEST(IconPicture, GlyphPlacesPerLength) {
     };
     for (const Case& c : cases) {
         const int n = IconSizeAt(c.dpi);
-        TDigitStrips strips;
-        TPicClip& strip = strips.GetPicClip(c.xs.size() == 4 ? 4 : 3, c.dpi);
+        DigitStrips strips;
+        PicClip& strip = strips.GetPicClip(c.xs.size() == 4 ? 4 : 3, c.dpi);
         PixelBuffer expected(n, n, kTransparentKey);
         for (const int x : c.xs) {
             PixelBuffer glyph = strip.GetCell(8);
@@ -237,7 +237,7 @@ TEST(IconPicture, GlyphPlacesPerLength) {
         PixelBuffer canvas(n, n, kTransparentKey);
         PixelBuffer scratch;
         IconText text{c.text, 0, true, c.text};
-        DrawStripDigits(canvas, TOrvaneOptions{}, text, kColors.Font, c.dpi, strips, scratch);
+        DrawStripDigits(canvas, OrvaneOptions{}, text, kColors.Font, c.dpi, strips, scratch);
         EXPECT_EQ(FormatPixelRows(canvas, kLegend), FormatPixelRows(expected, kLegend))
             << c.dpi << " " << c.xs.size();
     }
@@ -252,7 +252,7 @@ TEST(IconPicture, BarLengthAtTheEdges) {
                  {94, false, false, 15}, {94, true, true, 15}, {94, true, false, 16},
                  {100, true, false, 16}};
     for (const Case& c : cases) {
-        TOrvaneOptions o;
+        OrvaneOptions o;
         o.TransBk = c.transBk;
         o.StandardGauge = c.gauge;
         EXPECT_EQ(ComputeIconGeometry(o, c.load, 16, 96).BarRight, c.barRight) << c.load;
@@ -260,7 +260,7 @@ TEST(IconPicture, BarLengthAtTheEdges) {
 }
 
 TEST(IconPicture, NinetyFourPercentReachesTheLastColumnOnlyWhenTransparentWithoutGauge) {
-    TOrvaneOptions o = Percent();
+    OrvaneOptions o = Percent();
     EXPECT_EQ(Render(o, Load(94)).substr(0, 17), "rrrrrrrrrrrrrrro\n");
     o.TransBk = true;
     EXPECT_EQ(Render(o, Load(94)).substr(0, 17), "rrrrrrrrrrrrrrrr\n");
@@ -269,7 +269,7 @@ TEST(IconPicture, NinetyFourPercentReachesTheLastColumnOnlyWhenTransparentWithou
 }
 
 TEST(IconPicture, FullBarOnTransparentBackgroundStopsBeforeTheLastGaugeColumn) {
-    TOrvaneOptions o = Percent();
+    OrvaneOptions o = Percent();
     o.TransBk = true;
     o.FullBar = true;
     EXPECT_EQ(Render(o, Load(0)).substr(0, 17), "g---------------\n");
@@ -278,7 +278,7 @@ TEST(IconPicture, FullBarOnTransparentBackgroundStopsBeforeTheLastGaugeColumn) {
 }
 
 TEST(IconPicture, LoadColourThresholds) {
-    TOrvaneOptions o = Percent();
+    OrvaneOptions o = Percent();
     o.DigitsColored = true;
     struct Case {
         std::uint32_t load;
@@ -299,14 +299,14 @@ TEST(IconPicture, LoadColourThresholds) {
 }
 
 TEST(IconPicture, MagentaTextColourKeepsItsGlyphs) {
-    TOrvaneOptions o = Percent();
+    OrvaneOptions o = Percent();
     o.TransBk = true;
     o.ShowPercSign = false;
     o.FontColor = kStripPaper;
     IconColors colors = kColors;
     colors.Font = kStripPaper;
     PixelBuffer canvas(16, 16);
-    TDigitStrips strips;
+    DigitStrips strips;
     PixelBuffer glyph;
     const MemorySnapshot s = Load(1);
     DrawIconPicture(canvas, o, 1, MakeIconText(o, s, {}, 96), colors, 96, strips, glyph);
@@ -341,7 +341,7 @@ TEST(IconText, ValueTextPerMode) {
         {false, false, false, false, 10, 4096, 1024, 0, 0, L"3,07"},
     };
     for (const Case& c : cases) {
-        TOrvaneOptions o;
+        OrvaneOptions o;
         o.ShowPercentage = c.percentage;
         o.ShowFree = c.free;
         o.ShowPage = c.page;
@@ -352,7 +352,7 @@ TEST(IconText, ValueTextPerMode) {
 }
 
 TEST(IconText, SeparatorsAndPath) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     MemorySnapshot s = Load(10);
     s.AvailPhys = s.TotalPhys - 5615669740;
     const NumberSeparators comma{L",", L"."};
@@ -371,13 +371,13 @@ TEST(IconText, SeparatorsAndPath) {
 }
 
 TEST(IconText, CharactersWithoutACellAreSkipped) {
-    TDigitStrips strips;
+    DigitStrips strips;
     PixelBuffer canvas(16, 16, kTransparentKey);
     PixelBuffer glyph;
-    DrawStripDigits(canvas, TOrvaneOptions{}, IconText{L"-1", 0, true, L"-1"}, kColors.Font, 96,
+    DrawStripDigits(canvas, OrvaneOptions{}, IconText{L"-1", 0, true, L"-1"}, kColors.Font, 96,
                     strips, glyph);
     PixelBuffer expected(16, 16, kTransparentKey);
-    DrawStripDigits(expected, TOrvaneOptions{}, IconText{L"81", 0, true, L"81"}, kColors.Font, 96,
+    DrawStripDigits(expected, OrvaneOptions{}, IconText{L"81", 0, true, L"81"}, kColors.Font, 96,
                     strips, glyph);
     expected.FillRect(Rect{0, 0, 9, 16}, kTransparentKey);  // drop the 8
     EXPECT_EQ(canvas, expected);
@@ -395,7 +395,7 @@ TEST(IconText, RedrawOnlyWhenTheTextChangesOrNoSummaryExists) {
 }
 
 TEST(IconText, FontTextOrigin) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     EXPECT_EQ(FontTextOrigin(o, 16, 96, 11), (Point{1, 5}));
     EXPECT_EQ(FontTextOrigin(o, 32, 192, -20), (Point{5, 10}));
     o.BarBottom = true;

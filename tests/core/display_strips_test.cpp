@@ -8,9 +8,9 @@ namespace {
 const PixelLegend kLegend = {{'#', kStripInk}, {'.', kStripPaper}};
 
 TEST(DigitStrips, StripsHaveTheirSizesAndOnlyInkAndPaper) {
-    TDigitStrips strips;
+    DigitStrips strips;
     struct Case {
-        const TPicClip& clip;
+        const PicClip& clip;
         int width, height;
     } cases[] = {{strips.PicClip_3, 55, 9},
                  {strips.PicClip_3_20, 66, 11},
@@ -21,14 +21,14 @@ TEST(DigitStrips, StripsHaveTheirSizesAndOnlyInkAndPaper) {
         EXPECT_EQ(c.clip.Picture().Height(), c.height);
         EXPECT_EQ(c.clip.Rows, 1);
         EXPECT_EQ(c.clip.Cols, 11);
-        for (TColor p : c.clip.Picture().Pixels()) {
+        for (ColorValue p : c.clip.Picture().Pixels()) {
             ASSERT_TRUE(p == kStripInk || p == kStripPaper);
         }
     }
 }
 
 TEST(DigitStrips, CellsAreTheDrawnBlocks) {
-    TDigitStrips strips;
+    DigitStrips strips;
     EXPECT_EQ(FormatPixelRows(strips.PicClip_3.GetCell(10), kLegend),
               ".....\n##...\n##..#\n...#.\n..#..\n.#...\n#..##\n...##\n.....\n");
     EXPECT_EQ(FormatPixelRows(strips.PicClip_4.GetCell(10), kLegend),
@@ -42,7 +42,7 @@ TEST(DigitStrips, CellsAreTheDrawnBlocks) {
 }
 
 TEST(DigitStrips, GetCellReusesOnePictureAndRejectsIndicesOutsideTheGrid) {
-    TDigitStrips strips;
+    DigitStrips strips;
     const PixelBuffer& first = strips.PicClip_3.GetCell(1);
     const PixelBuffer& second = strips.PicClip_3.GetCell(8);
     EXPECT_EQ(&first, &second);
@@ -56,7 +56,7 @@ TEST(DigitStrips, GetCellReusesOnePictureAndRejectsIndicesOutsideTheGrid) {
 }
 
 TEST(DigitStrips, DrawCopiesPaperToo) {
-    TDigitStrips strips;
+    DigitStrips strips;
     PixelBuffer canvas(6, 10, RgbColor(1, 2, 3));
     strips.PicClip_3.Draw(canvas, 1, 1, 0);
     EXPECT_EQ(canvas.At(0, 0), RgbColor(1, 2, 3));
@@ -65,10 +65,10 @@ TEST(DigitStrips, DrawCopiesPaperToo) {
 }
 
 TEST(DigitStrips, StripChoiceFollowsDpi) {
-    TDigitStrips strips;
+    DigitStrips strips;
     struct Case {
         int number, dpi;
-        const TPicClip* expected;
+        const PicClip* expected;
     } cases[] = {{3, 96, &strips.PicClip_3},     {3, 100, &strips.PicClip_3_24},
                  {3, 120, &strips.PicClip_3_20}, {3, 132, &strips.PicClip_3_24},
                  {3, 144, &strips.PicClip_3_24}, {4, 96, &strips.PicClip_4},

@@ -41,7 +41,7 @@ const std::wstring kPlainText =
     L"要恢复足够的内存使程序正常运行, 请保存文件后关闭或重新启动所有打开的程序";
 
 TEST(HighMemoryActions, RunInOrderTrimBalloonDialogLog) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.Warn = o.DefragOnHighMemory = o.WarnMsgBox = o.WriteLog = true;
     bool open = false;
     Recorder r;
@@ -67,7 +67,7 @@ TEST(HighMemoryActions, EachActionFollowsItsOption) {
         {false, false, false, false, false, {}},
     };
     for (const auto& c : cases) {
-        TOrvaneOptions o;
+        OrvaneOptions o;
         o.Warn = c.warn;
         o.DefragOnHighMemory = c.defrag;
         o.WarnMsgBox = c.box;
@@ -82,7 +82,7 @@ TEST(HighMemoryActions, EachActionFollowsItsOption) {
 }
 
 TEST(HighMemoryActions, AnErrorInTheDialogStillClosesTheOpenFlag) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.Warn = o.DefragOnHighMemory = false;
     o.WarnMsgBox = true;
     bool open = false;
@@ -96,18 +96,18 @@ TEST(HighMemoryActions, AnErrorInTheDialogStillClosesTheOpenFlag) {
 
 struct DialogRun {
     std::vector<std::wstring> calls;
-    TMsgBox shown;
+    MessageBoxBuilder shown;
 };
 
-DialogRun RunDialog(TOrvaneOptions& o, int result, bool tick) {
+DialogRun RunDialog(OrvaneOptions& o, int result, bool tick) {
     DialogRun run;
     LowMemoryDialogActions a;
     a.ForceForeground = [&] { run.calls.push_back(L"foreground"); };
-    a.Execute = [&](TMsgBox& box) {
+    a.Execute = [&](MessageBoxBuilder& box) {
         run.calls.push_back(L"execute");
         run.shown = box;
         if (tick) {
-            *box.FVerificationCheckedRes = true;
+            *box.verificationCheckedRes_ = true;
         }
         return result;
     };
@@ -118,23 +118,23 @@ DialogRun RunDialog(TOrvaneOptions& o, int result, bool tick) {
 }
 
 TEST(LowMemoryDialog, TheBoxAsShown) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.WarnMsgBox = true;
-    const TMsgBox box = RunDialog(o, kLowMemoryCloseButton, false).shown;
-    EXPECT_EQ(box.FMainText, kTitle);
-    EXPECT_EQ(box.FSecondText, kPlainText);
-    EXPECT_EQ(box.FIcon, kIconWarning);
-    EXPECT_EQ(box.FVerificationText, L"不再显示此警告");
-    EXPECT_FALSE(box.FVerificationChecked);
-    ASSERT_EQ(box.FCustomButtons.size(), 3u);
-    EXPECT_EQ(box.FCustomButtons[0].Caption, L"整理内存(&D)");
-    EXPECT_EQ(box.FCustomButtons[1].Caption, L"任务管理器(&T)");
-    EXPECT_EQ(box.FCustomButtons[2].Caption, L"关闭(&C)");
-    for (const auto& b : box.FCustomButtons) {
+    const MessageBoxBuilder box = RunDialog(o, kLowMemoryCloseButton, false).shown;
+    EXPECT_EQ(box.mainText_, kTitle);
+    EXPECT_EQ(box.secondText_, kPlainText);
+    EXPECT_EQ(box.icon_, kIconWarning);
+    EXPECT_EQ(box.verificationText_, L"不再显示此警告");
+    EXPECT_FALSE(box.verificationChecked_);
+    ASSERT_EQ(box.customButtons_.size(), 3u);
+    EXPECT_EQ(box.customButtons_[0].Caption, L"整理内存(&D)");
+    EXPECT_EQ(box.customButtons_[1].Caption, L"任务管理器(&T)");
+    EXPECT_EQ(box.customButtons_[2].Caption, L"关闭(&C)");
+    for (const auto& b : box.customButtons_) {
         EXPECT_FALSE(b.Default);
         EXPECT_NE(b.ModalResult, kIdCancel) << "a dismissal must not look like a button";
     }
-    EXPECT_EQ(box.FFlags, 0x1008u) << "Escape and the close box dismiss it";
+    EXPECT_EQ(box.flags_, 0x1008u) << "Escape and the close box dismiss it";
 }
 
 TEST(LowMemoryDialog, AnswersAndTheCheckBox) {
@@ -150,7 +150,7 @@ TEST(LowMemoryDialog, AnswersAndTheCheckBox) {
         {kIdCancel, false, true, {L"foreground", L"execute"}},  // Escape or the close box
     };
     for (const auto& c : cases) {
-        TOrvaneOptions o;
+        OrvaneOptions o;
         o.WarnMsgBox = true;
         o.DefragOnHighMemory = c.defragOnHighMemory;
         EXPECT_EQ(RunDialog(o, c.result, c.tick).calls, c.expected) << c.result;
@@ -170,14 +170,14 @@ TEST(HighMemoryLog, LineFromItsSixteenPieces) {
 }
 
 TEST(HighMemoryLog, NoticeWhenNothingWasLogged) {
-    const TMsgBox box = NoHighMemoryLogBox(90, L"C:\\data\\Orvane.log");
-    EXPECT_EQ(box.FMainText, L"尚未记录到高内存值");
-    EXPECT_EQ(box.FSecondText, L"仅当内存超过 89% 的内存负载");
-    EXPECT_EQ(box.FIcon, kIconInformation);
-    EXPECT_EQ(box.FFooterText, L"日志文件将保存在 \"C:\\data\\Orvane.log\"");
-    EXPECT_EQ(box.FFooterIcon, kIconInformation);
-    EXPECT_EQ(box.FButtons, 0u);
-    EXPECT_TRUE(box.FCustomButtons.empty());
+    const MessageBoxBuilder box = NoHighMemoryLogBox(90, L"C:\\data\\Orvane.log");
+    EXPECT_EQ(box.mainText_, L"尚未记录到高内存值");
+    EXPECT_EQ(box.secondText_, L"仅当内存超过 89% 的内存负载");
+    EXPECT_EQ(box.icon_, kIconInformation);
+    EXPECT_EQ(box.footerText_, L"日志文件将保存在 \"C:\\data\\Orvane.log\"");
+    EXPECT_EQ(box.footerIcon_, kIconInformation);
+    EXPECT_EQ(box.buttons_, 0u);
+    EXPECT_TRUE(box.customButtons_.empty());
 }
 
 TEST(HighMemoryLog, FileErrorTexts) {

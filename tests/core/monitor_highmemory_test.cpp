@@ -12,7 +12,7 @@ namespace {
 // Runs one check per (load, tick) and tells which of them fired.
 struct CheckRun {
     HighMemoryCheck check;
-    TOrvaneOptions options;
+    OrvaneOptions options;
 
     bool At(std::uint32_t load, std::uint32_t tick) {
         bool fired = false;
@@ -83,9 +83,9 @@ TEST(HighMemoryCheckTest, NoActionSwitchedOnMeansNoCheckAtAll) {
     EXPECT_FALSE(run.At(95, 1000));
     EXPECT_EQ(run.check.LastMemPerc(), 0);
 
-    for (bool TOrvaneOptions::*action : {&TOrvaneOptions::Warn, &TOrvaneOptions::DefragOnHighMemory,
-                                         &TOrvaneOptions::WarnMsgBox, &TOrvaneOptions::WriteLog}) {
-        TOrvaneOptions options = run.options;
+    for (bool OrvaneOptions::*action : {&OrvaneOptions::Warn, &OrvaneOptions::DefragOnHighMemory,
+                                        &OrvaneOptions::WarnMsgBox, &OrvaneOptions::WriteLog}) {
+        OrvaneOptions options = run.options;
         options.*action = true;
         EXPECT_TRUE(HighMemoryActionsWanted(options));
     }
@@ -93,7 +93,7 @@ TEST(HighMemoryCheckTest, NoActionSwitchedOnMeansNoCheckAtAll) {
 
 TEST(HighMemoryCheckTest, FailedActionsLeaveLastMemPerc) {
     HighMemoryCheck check;
-    const TOrvaneOptions options;
+    const OrvaneOptions options;
     check.Check(50, options, 1, [] {});
     EXPECT_THROW(check.Check(95, options, 2, [] { throw std::runtime_error("log"); }),
                  std::runtime_error);
@@ -108,7 +108,7 @@ TEST(HighMemoryCheckTest, FailedActionsLeaveLastMemPerc) {
 // finishes with its own, older load.
 TEST(HighMemoryCheckTest, ChecksNestedInTheActions) {
     HighMemoryCheck check;
-    const TOrvaneOptions options;
+    const OrvaneOptions options;
     int nestedFirings = 0;
     check.Check(95, options, 1000, [&] {
         check.Check(80, options, 2000, [&] { ++nestedFirings; });

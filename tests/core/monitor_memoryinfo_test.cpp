@@ -11,7 +11,7 @@ const MemorySnapshot kSnapshot{42, 16 * GiB, 6 * GiB, 32 * GiB, 20 * GiB + GiB /
 
 TEST(MemoryInfoTextTest, HintLineSaysWhatTheIconShows) {
     const NumberSeparators comma{L",", L"."};
-    TOrvaneOptions options;
+    OrvaneOptions options;
     EXPECT_EQ(MemoryInfoText(kSnapshot, options, comma),
               L"         显示已用 物理内存 \r\n"
               L"内存使用: 42%\r\n"
@@ -29,7 +29,7 @@ TEST(MemoryInfoTextTest, HintLineSaysWhatTheIconShows) {
 }
 
 TEST(MemoryInfoTextTest, WithoutHintThreeLines) {
-    TOrvaneOptions options;
+    OrvaneOptions options;
     options.HintWhatisDisplayed = false;
     const MemorySnapshot small{0, 2048, 512, 1, 1};
     EXPECT_EQ(MemoryInfoText(small, options, NumberSeparators{}),
@@ -39,7 +39,7 @@ TEST(MemoryInfoTextTest, WithoutHintThreeLines) {
 }
 
 TEST(DisplayedTotalTest, FollowsShowPage) {
-    TOrvaneOptions options;
+    OrvaneOptions options;
     EXPECT_EQ(DisplayedTotal(kSnapshot, options), 16 * GiB);
     options.ShowPage = true;
     EXPECT_EQ(DisplayedTotal(kSnapshot, options), 32 * GiB);

@@ -64,14 +64,14 @@ TEST(OptionsInternalFontTest, AvailableUpTo144Dpi) {
 }
 
 TEST(OptionsControlStateTest, StartsFromTheSettingsWithinBounds) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.HighlightProcessAbove = 0;
     o.RefreshRate = 50;
     o.TopProcessCount = 500;
     o.ShowMemMenu = false;
     o.MenuColorMode = 1;
     o.GreenColor = RgbColor(0x11, 0x22, 0x33);
-    const TOptionsControlState s = InitialControlState(o, 96);
+    const OptionsControlState s = InitialControlState(o, 96);
     EXPECT_FALSE(s.HighlightProcess);
     EXPECT_EQ(s.HighlightAbove, 1000);  // the box keeps its own value while the highlight is off
     EXPECT_EQ(s.RefreshRate, 1000);
@@ -83,7 +83,7 @@ TEST(OptionsControlStateTest, StartsFromTheSettingsWithinBounds) {
 }
 
 TEST(OptionsControlStateTest, DependentBoxesFollowTheirParents) {
-    TOptionsControlState s;
+    OptionsControlState s;
     s.ShowTop = false;
     s.ShowPercentage = true;
     s.InternalFont = false;
@@ -95,8 +95,8 @@ TEST(OptionsControlStateTest, DependentBoxesFollowTheirParents) {
 }
 
 TEST(OptionsOkSequenceTest, ControlsBecomeTheSettings) {
-    TOrvaneOptions o;
-    TOptionsControlState s = InitialControlState(o, 96);
+    OrvaneOptions o;
+    OptionsControlState s = InitialControlState(o, 96);
     EXPECT_EQ(s.HighlightAbove, 1000);
     s.HighlightProcess = false;
     s.HotKeyWord = static_cast<std::uint16_t>((kHotKeyControlCtrl | kHotKeyControlAlt) << 8 | 'D');
@@ -125,9 +125,9 @@ TEST(OptionsOkSequenceTest, ControlsBecomeTheSettings) {
 }
 
 TEST(OptionsOkSequenceTest, HotkeyNeverAbove16Bits) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.RefreshHotkey = static_cast<std::int32_t>(kHotKeyWin | kHotKeyShift | 'X');
-    TOptionsControlState s = InitialControlState(o, 96);
+    OptionsControlState s = InitialControlState(o, 96);
     s.HotKeyWord = 0xFFFF;  // every flag of the control, the extended one included
     ApplyControlState(s, o);
     EXPECT_LE(o.RefreshHotkey, 0xFFFF);
@@ -135,9 +135,9 @@ TEST(OptionsOkSequenceTest, HotkeyNeverAbove16Bits) {
 }
 
 TEST(OptionsOkSequenceTest, DefragEveryKeptWhileItsBoxIsClear) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.DefragEvery = 240;
-    TOptionsControlState s = InitialControlState(o, 96);
+    OptionsControlState s = InitialControlState(o, 96);
     s.DefragEvery = 30;
     ApplyControlState(s, o);
     EXPECT_EQ(o.DefragEvery, 240);

@@ -65,7 +65,7 @@ TEST(CleanThemeNameTest, CutsLongNamesTo255) {
 }
 
 TEST(PendingColorsTest, ValueTextsOfAllEightEntries) {
-    TThemeColors colors;
+    ThemeColors colors;
     colors.MenuMode = 1;
     colors.TopProcessHighlight = RgbColor(0xFF, 0x80, 0x00);
     colors.FontColor = RgbColor(0xFF, 0xFF, 0xFF);
@@ -79,9 +79,9 @@ TEST(PendingColorsTest, ValueTextsOfAllEightEntries) {
                                               L"008000", L"-1", L"123456"));
     EXPECT_EQ(ColorsFromPending(texts), colors);
 
-    EXPECT_THAT(PendingFromColors(TThemeColors{}), ::testing::Each(L"-1"));
+    EXPECT_THAT(PendingFromColors(ThemeColors{}), ::testing::Each(L"-1"));
     EXPECT_THAT(PendingDefaults(), ::testing::Each(L"-1"));
-    EXPECT_EQ(ColorsFromPending(PendingDefaults()), TThemeColors{});
+    EXPECT_EQ(ColorsFromPending(PendingDefaults()), ThemeColors{});
 }
 
 TEST(PendingColorsTest, UnusableTextsReadAsAutomatic) {
@@ -91,7 +91,7 @@ TEST(PendingColorsTest, UnusableTextsReadAsAutomatic) {
     for (const auto& [text, mode] : modes) {
         EXPECT_EQ(MenuModeFromText(text), mode) << text;
     }
-    const std::pair<std::wstring, TColor> colors[] = {
+    const std::pair<std::wstring, ColorValue> colors[] = {
         {L"-1", kAutomaticColor},         {L"FF8000", RgbColor(0xFF, 0x80, 0)},
         {L"ThreeDFace", SystemColor(15)}, {L"Orange", kAutomaticColor},
         {L"12", kAutomaticColor},         {L"", kAutomaticColor}};
@@ -184,7 +184,7 @@ TEST(CustomColorsTest, EncodesAndReadsBackTolerantly) {
 TEST(PickerColorsTest, ItemsAndTheItemOfAColour) {
     const auto named = NamedPickerColors();
     ASSERT_EQ(named.size(), 41u);
-    std::set<TColor> values;
+    std::set<ColorValue> values;
     for (const auto& c : named) {
         EXPECT_FALSE(c.Name.empty());
         values.insert(c.Value);

@@ -40,21 +40,21 @@ TEST(ProcessDetails, FooterOnlyForSystemProcessNames) {
 
 TEST(ProcessDetails, BoxButtonsNumberedApartFromDismissals) {
     int icon = 0;
-    const TMsgBox box = ProcessDetailsBox(Line(L"svchost.exe"), L"x\r\n", &icon);
-    EXPECT_EQ(box.FMainText, L"svchost.exe (12 MB)");
-    EXPECT_EQ(box.FCaption, L"进程信息");
-    EXPECT_EQ(box.FCustomIcon, &icon);
-    EXPECT_EQ(box.FFooterText, L"'svchost.exe' 可能是一个系统进程");
-    EXPECT_EQ(box.FFooterIcon, kIconWarning);
+    const MessageBoxBuilder box = ProcessDetailsBox(Line(L"svchost.exe"), L"x\r\n", &icon);
+    EXPECT_EQ(box.mainText_, L"svchost.exe (12 MB)");
+    EXPECT_EQ(box.caption_, L"进程信息");
+    EXPECT_EQ(box.customIcon_, &icon);
+    EXPECT_EQ(box.footerText_, L"'svchost.exe' 可能是一个系统进程");
+    EXPECT_EQ(box.footerIcon_, kIconWarning);
     const std::vector<std::wstring> captions{L"在线搜索(&O)",     L"复制详细信息(&D)",
                                              L"打开文件路径(&P)", L"可用内存(&M)",
                                              L"终止进程(&K)",     L"取消(&C)"};
     const DetailsAction actions[] = {DetailsAction::WebSearch,    DetailsAction::CopyDetails,
                                      DetailsAction::OpenFilePath, DetailsAction::FreeMemory,
                                      DetailsAction::Terminate,    DetailsAction::None};
-    ASSERT_EQ(box.FCustomButtons.size(), captions.size());
+    ASSERT_EQ(box.customButtons_.size(), captions.size());
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        const auto& b = box.FCustomButtons[i];
+        const auto& b = box.customButtons_[i];
         EXPECT_EQ(b.Caption, captions[i]);
         EXPECT_FALSE(b.Default);
         EXPECT_GT(b.ModalResult, kIdClose);
@@ -63,10 +63,10 @@ TEST(ProcessDetails, BoxButtonsNumberedApartFromDismissals) {
     for (int dismissal : {0, kIdOk, kIdCancel, kIdClose, -1}) {
         EXPECT_EQ(DetailsActionFromResult(dismissal), DetailsAction::None) << dismissal;
     }
-    const TMsgBox plain = ProcessDetailsBox(Line(L"notepad.exe"), L"x\r\n", nullptr);
-    EXPECT_EQ(plain.FFooterText, L"");
-    EXPECT_EQ(plain.FFooterIcon, kIconNone);
-    EXPECT_EQ(plain.FCustomIcon, nullptr);
+    const MessageBoxBuilder plain = ProcessDetailsBox(Line(L"notepad.exe"), L"x\r\n", nullptr);
+    EXPECT_EQ(plain.footerText_, L"");
+    EXPECT_EQ(plain.footerIcon_, kIconNone);
+    EXPECT_EQ(plain.customIcon_, nullptr);
 }
 
 TEST(ProcessDetails, WebSearchQueryIsPercentEncodedUtf8) {

@@ -46,7 +46,7 @@ TEST(PortableDevice, MonitorClickWarnsOnlyWhenItAppliesAndFollowsTheAnswer) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.ticked << c.noWarning << c.portable << c.answer);
-        TOrvaneOptions options;
+        OrvaneOptions options;
         options.NoWarningSwithOffMonMobile = c.noWarning;
         int shown = 0;
         MonitorClickActions actions;

@@ -7,7 +7,7 @@ namespace {
 
 struct TextToColorCase {
     const wchar_t* Text;
-    TColor Expected;
+    ColorValue Expected;
 };
 
 TEST(TextToColorTest, ReadsNamesAndHexadecimalPairs) {
@@ -47,7 +47,7 @@ TEST(ColorToTextTest, WritesRedGreenBlueOrTheSystemName) {
 
 TEST(ColorToTextTest, EverySystemColourReadsBack) {
     for (int index = 0; index < kSystemColorCount; ++index) {
-        const TColor color = SystemColor(index);
+        const ColorValue color = SystemColor(index);
         EXPECT_EQ(TextToColor(ColorToText(color)), color) << index;
     }
 }

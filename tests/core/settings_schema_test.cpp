@@ -19,7 +19,7 @@ const std::wstring kLogFile = LR"(C:\Users\u\AppData\Roaming\Velmoria\Orvane\Orv
 
 TEST(SettingsSchemaTest, DefaultsWrittenInFileOrder) {
     FakeSettingsStore store;
-    WriteOptions(TOrvaneOptions{}, store);
+    WriteOptions(OrvaneOptions{}, store);
     EXPECT_THAT(
         store.writes,
         ::testing::ElementsAre(
@@ -44,7 +44,7 @@ TEST(SettingsSchemaTest, DefaultsWrittenInFileOrder) {
 }
 
 TEST(SettingsSchemaTest, EmptyFileReadsTheDefaults) {
-    TOrvaneOptions expected;
+    OrvaneOptions expected;
     expected.LogFile = kLogFile;
     EXPECT_EQ(ReadOptions(FakeSettingsStore{}, kLogFile), expected);
 }
@@ -52,16 +52,16 @@ TEST(SettingsSchemaTest, EmptyFileReadsTheDefaults) {
 TEST(SettingsSchemaTest, FontKeysDefaultToTheCurrentFont) {
     FakeSettingsStore store;
     store.values[{L"Font", L"Size"}] = L"9";
-    const TFontSpec current{L"Arial", 134, 8, kFontBold, 0x123456};
-    const TOrvaneOptions options = ReadOptions(store, kLogFile, current);
-    EXPECT_EQ(options.Font, (TFontSpec{L"Arial", 134, 9, kFontBold, 0x123456}));
+    const FontSpec current{L"Arial", 134, 8, kFontBold, 0x123456};
+    const OrvaneOptions options = ReadOptions(store, kLogFile, current);
+    EXPECT_EQ(options.Font, (FontSpec{L"Arial", 134, 9, kFontBold, 0x123456}));
     EXPECT_EQ(options.FontColor, kAutomaticColor);
 }
 
 // A size the font dialog does not offer (1 to 72 points) would make a huge font for a 16-pixel
 // icon: it reads as the current font's size.
 TEST(SettingsSchemaTest, FontSizeOutsideTheDialogsRangeReadsAsTheCurrentSize) {
-    const TFontSpec current{L"Tahoma", 1, 6, 0, 0};
+    const FontSpec current{L"Tahoma", 1, 6, 0, 0};
     for (const auto& [text, size] : std::vector<std::pair<std::wstring, int>>{
              {L"1", 1}, {L"72", 72}, {L"0", 6}, {L"-8", 6}, {L"73", 6}, {L"5000", 6}}) {
         FakeSettingsStore store;
@@ -72,7 +72,7 @@ TEST(SettingsSchemaTest, FontSizeOutsideTheDialogsRangeReadsAsTheCurrentSize) {
 
 // Every field set away from its default: what is saved reads back the same.
 TEST(SettingsSchemaTest, SaveThenLoadKeepsEveryField) {
-    TOrvaneOptions saved;
+    OrvaneOptions saved;
     saved.Warn = false;
     saved.ShowPage = true;
     saved.ShowFree = true;
@@ -116,7 +116,7 @@ TEST(SettingsSchemaTest, SaveThenLoadKeepsEveryField) {
     saved.LogFile = kLogFile;
     saved.MenuColorMode = 1;
     saved.DigitsColored = true;
-    ASSERT_FALSE(saved == TOrvaneOptions{});
+    ASSERT_FALSE(saved == OrvaneOptions{});
 
     FakeSettingsStore store;
     WriteOptions(saved, store);
@@ -126,7 +126,7 @@ TEST(SettingsSchemaTest, SaveThenLoadKeepsEveryField) {
 TEST(SettingsSchemaTest, LogFileIsReadButNeverWritten) {
     FakeSettingsStore store;
     store.values[{L"General", L"LogFile"}] = LR"(D:\logs\mem.log)";
-    TOrvaneOptions options = ReadOptions(store, kLogFile);
+    OrvaneOptions options = ReadOptions(store, kLogFile);
     EXPECT_EQ(options.LogFile, LR"(D:\logs\mem.log)");
 
     options.LogFile = LR"(E:\elsewhere.log)";
@@ -160,7 +160,7 @@ TEST(SettingsSchemaTest, UnreadableValuesFallBackPerKey) {
     for (const auto& [key, value] : file) {
         store.values[key] = value;
     }
-    TOrvaneOptions expected;
+    OrvaneOptions expected;
     expected.Warn = false;
     expected.TransBk = false;
     expected.RedPercent = 80;
@@ -176,7 +176,7 @@ TEST(SettingsSchemaTest, UnreadableValuesFallBackPerKey) {
 TEST(SettingsSchemaTest, SaveStopsAtTheFailingKey) {
     FakeSettingsStore store;
     store.failAtKey = L"CharSet";
-    EXPECT_THROW(WriteOptions(TOrvaneOptions{}, store), std::runtime_error);
+    EXPECT_THROW(WriteOptions(OrvaneOptions{}, store), std::runtime_error);
     ASSERT_FALSE(store.writes.empty());
     EXPECT_EQ(store.writes.back(), L"Font/Name=Tahoma");
 }

@@ -19,7 +19,7 @@
 
 namespace orvane::test {
 
-using win::TFrmOrvaneMain;
+using win::MainWindow;
 using win::TrayShell;
 
 class RecordingTrayShell final : public TrayShell {
@@ -88,7 +88,7 @@ class FormTest : public ::testing::Test {
             ++reads;
             return MemorySnapshot{load.load(), 8ull << 30, 4ull << 30, 16ull << 30, 8ull << 30};
         };
-        form = std::make_unique<TFrmOrvaneMain>(services);
+        form = std::make_unique<MainWindow>(services);
         ASSERT_TRUE(form->FormCreate());
     }
     // One turn of the message loop: start-up's posted message runs here.
@@ -109,7 +109,7 @@ class FormTest : public ::testing::Test {
     RecordingTrayShell shell;
     std::atomic<std::uint32_t> load{40};
     std::atomic<int> reads{0};
-    std::unique_ptr<TFrmOrvaneMain> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 }  // namespace orvane::test

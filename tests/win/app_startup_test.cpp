@@ -54,7 +54,7 @@ TEST_F(StartUp, TheFirstRunScreenOpensOncePerProcess) {
         ++screens;
         test::Click(d.Find(L"确定"));
     });
-    ::SendMessageW(form->Handle(), TFrmOrvaneMain::WM_APPLOADED, 0, 0);
+    ::SendMessageW(form->Handle(), MainWindow::WM_APPLOADED, 0, 0);
     probe.Stop();
     EXPECT_EQ(screens, 1);
 }

@@ -54,7 +54,7 @@ TEST_F(TrayRecovery, ExitRemovesTheIconAfterAFailedUpdate) {
     shell.FailNext(1);
     load = 41;
     Tick();
-    form->Close1Click();
+    form->OnCloseCommand();
     EXPECT_EQ(shell.calls.back().message, static_cast<DWORD>(NIM_DELETE));
 }
 

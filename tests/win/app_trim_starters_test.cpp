@@ -66,7 +66,7 @@ class TrimStarters : public ::testing::Test {
         services.ReadMemory = [this] {
             return MemorySnapshot{load, 8ull << 30, 4ull << 30, 16ull << 30, 8ull << 30};
         };
-        form = std::make_unique<TFrmOrvaneMain>(services);
+        form = std::make_unique<MainWindow>(services);
         ASSERT_TRUE(form->FormCreate());
         // Let start-up finish without its first-run screen.
         form->MemOptions.ShowWelcomeWindow = false;
@@ -83,12 +83,12 @@ class TrimStarters : public ::testing::Test {
         form->MemOptions.RedPercent = 90;
         load = 95;
         form->LastDrawText.clear();
-        form->TimerTimer();
+        form->OnSampleTimer();
     }
 
     std::uint32_t load = 40;
     RecordingTrimmer trimmer;
-    std::unique_ptr<TFrmOrvaneMain> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 TEST_F(TrimStarters, MenuCommandRunsOnce) {

@@ -19,7 +19,7 @@ class TaskDialogEmulation : public ::testing::TestWithParam<bool> {
 
 TEST_P(TaskDialogEmulation, InfoMessageShowsTheIconWordAndOk) {
     DialogProbe probe([](const ProbedDialog& d) { Click(d.FindId(IDOK)); });
-    TTaskDialog dialog;
+    TaskDialogBox dialog;
     dialog.Content = L"需要 Windows 7 或更高版本";
     const int result = dialog.Execute(kButtonOk, 0, FlagBit(tfAllowDialogCancellation),
                                       tiInformation, tfiBlank, 0, 0, nullptr, NonNative());
@@ -38,7 +38,7 @@ TEST_P(TaskDialogEmulation, CustomButtonsNumberedFromHundredAndCheckBox) {
         Click(d.Find(L"不再提示"));
         Click(d.Find(L"乙"));
     });
-    TTaskDialog dialog;
+    TaskDialogBox dialog;
     dialog.Title = L"标题";
     dialog.Inst = L"指令";
     dialog.Content = L"内容";
@@ -65,8 +65,8 @@ TEST_P(TaskDialogEmulation, EscapeOnlyWhereCancellationIsAllowed) {
         DialogProbe probe([this](const ProbedDialog& d) {
             NonNative() ? test::PressEscape(d) : test::PressCloseBox(d);
         });
-        EXPECT_EQ(TTaskDialog{}.Execute(kButtonOk, 0, FlagBit(tfAllowDialogCancellation),
-                                        tiInformation, tfiBlank, 0, 0, nullptr, NonNative()),
+        EXPECT_EQ(TaskDialogBox{}.Execute(kButtonOk, 0, FlagBit(tfAllowDialogCancellation),
+                                          tiInformation, tfiBlank, 0, 0, nullptr, NonNative()),
                   IDCANCEL);
     }
     {
@@ -78,8 +78,8 @@ TEST_P(TaskDialogEmulation, EscapeOnlyWhereCancellationIsAllowed) {
                 Click(d.FindId(IDYES));
             }
         });
-        EXPECT_EQ(TTaskDialog{}.Execute(kButtonYes | kButtonNo, 0, 0, tiQuestion, tfiBlank, 0, 0,
-                                        nullptr, NonNative()),
+        EXPECT_EQ(TaskDialogBox{}.Execute(kButtonYes | kButtonNo, 0, 0, tiQuestion, tfiBlank, 0, 0,
+                                          nullptr, NonNative()),
                   IDYES);
     }
 }
@@ -90,7 +90,7 @@ TEST_P(TaskDialogEmulation, ButtonCallbackCanKeepTheDialogOpen) {
         Click(d.Find(L"甲"));
         Click(d.Find(L"乙"));
     });
-    TTaskDialog dialog;
+    TaskDialogBox dialog;
     dialog.Buttons = L"甲\n乙";
     const int result = dialog.Execute(0, 0, 0, tiInformation, tfiBlank, 0, 0, nullptr, NonNative(),
                                       false, [&](int id) {

@@ -73,7 +73,7 @@ TEST_F(DarkModeTest, RolesFollowTheThemeValues) {
                  {1, 0, false, true},
                  {std::nullopt, 1, true, false},
                  {0, std::nullopt, true, true}};
-    TOrvaneOptions o;
+    OrvaneOptions o;
     for (const Case& c : cases) {
         Put(L"SystemUsesLightTheme", c.system);
         Put(L"AppsUseLightTheme", c.apps);
@@ -114,7 +114,7 @@ TEST_F(DarkModeTest, AMissingKeyIsDarkAndStaysMissing) {
 
 TEST(MenuBackground, GivesTheMenuItsBrush) {
     const UniqueMenu menu(::CreatePopupMenu());
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.MenuColorMode = 1;
     MenuBackground background;
     background.InitBgMenu(menu.get(), o);
@@ -130,7 +130,7 @@ TEST(MenuBackground, GivesTheMenuItsBrush) {
 
 TEST(ColorToRgb, ResolvesSystemColours) {
     EXPECT_EQ(ColorToRgb(SystemColor(COLOR_3DFACE)),
-              static_cast<TColor>(::GetSysColor(COLOR_3DFACE)));
+              static_cast<ColorValue>(::GetSysColor(COLOR_3DFACE)));
     EXPECT_EQ(ColorToRgb(0x123456), 0x123456);
 }
 

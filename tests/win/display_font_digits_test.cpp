@@ -12,7 +12,7 @@ namespace {
 struct Ink {
     int painted = 0;
     int top = 1 << 30;
-    std::set<TColor> shades;
+    std::set<ColorValue> shades;
 };
 
 Ink InkOf(const PixelBuffer& p) {
@@ -30,7 +30,7 @@ Ink InkOf(const PixelBuffer& p) {
 }
 
 TEST(FontDigits, DrawsAntiAliasedTextScaledForTheDpi) {
-    TOrvaneOptions o;
+    OrvaneOptions o;
     PixelBuffer large(32, 32, kTransparentKey);
     DrawFontDigits(large, o, L"45", RgbColor(255, 255, 255), 192);
     const Ink big = InkOf(large);
@@ -48,7 +48,7 @@ TEST(FontDigits, DrawsAntiAliasedTextScaledForTheDpi) {
 TEST(FontDigits, SmoothsOutlineFonts) {
     // Wine's Tahoma carries bitmap strikes for small sizes, which are never smoothed; an
     // outline-only face shows the anti-aliased edges.
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.Font.Name = L"DejaVu Sans";
     PixelBuffer picture(32, 32, kTransparentKey);
     DrawFontDigits(picture, o, L"45", RgbColor(255, 255, 255), 192);
@@ -59,7 +59,7 @@ TEST(TrayIconPainter, RedrawsOnlyOnNewText) {
     TrayIconPainter painter;
     painter.InitVisualSettings(nullptr);
     EXPECT_EQ(painter.IconBitmap().Width(), painter.IconSize());
-    TOrvaneOptions o;
+    OrvaneOptions o;
     o.ShowPercentage = true;
     MemorySnapshot s;
     s.MemoryLoad = 45;

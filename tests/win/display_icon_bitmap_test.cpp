@@ -22,8 +22,8 @@ IconPlanes ReadIcon(HICON icon) {
 
 TEST(BitmapToIcon, MaskIsSetExactlyOnTheTransparentKey) {
     // Near-misses of the key, black and white must all stay opaque.
-    const TColor nearMisses[] = {RgbColor(3, 3, 4), RgbColor(2, 3, 3), RgbColor(3, 4, 3),
-                                 RgbColor(0, 0, 0), RgbColor(255, 255, 255)};
+    const ColorValue nearMisses[] = {RgbColor(3, 3, 4), RgbColor(2, 3, 3), RgbColor(3, 4, 3),
+                                     RgbColor(0, 0, 0), RgbColor(255, 255, 255)};
     PixelBuffer picture(18, 5, kTransparentKey);  // an odd width tests the row padding
     for (int x = 0; x < 5; ++x) {
         picture.SetPixel(x * 3 + 1, x, nearMisses[x]);

@@ -8,12 +8,12 @@
 namespace orvane::win {
 namespace {
 
-TEST(THotKeyManager, RegistersUnderItsAtomReportsPressesAndReleasesEverything) {
+TEST(HotKeyManager, RegistersUnderItsAtomReportsPressesAndReleasesEverything) {
     constexpr std::uint32_t kCtrlAltF11 = kHotKeyCtrl | kHotKeyAlt | VK_F11;
     const std::wstring atomName = HotKeyAtomName(kCtrlAltF11);
     std::vector<std::uint32_t> pressed;
     {
-        THotKeyManager manager;
+        HotKeyManager manager;
         manager.OnHotKeyPressed = [&](std::uint32_t value, std::uint16_t) {
             pressed.push_back(value);
         };
@@ -42,9 +42,9 @@ bool AtomExists(std::uint32_t hotKey) {
     return ::GlobalFindAtomW(HotKeyAtomName(hotKey).c_str()) != 0;
 }
 
-TEST(THotKeyManager, HotKeyValidLeavesEveryRegistrationAsItWas) {
-    THotKeyManager ours;
-    THotKeyManager other;
+TEST(HotKeyManager, HotKeyValidLeavesEveryRegistrationAsItWas) {
+    HotKeyManager ours;
+    HotKeyManager other;
     const std::uint16_t index = ours.AddHotKey(kCtrlAltF9);
     ASSERT_NE(index, 0);
     EXPECT_TRUE(ours.HotKeyValid(kCtrlAltF9));    // held by this manager
@@ -57,8 +57,8 @@ TEST(THotKeyManager, HotKeyValidLeavesEveryRegistrationAsItWas) {
     EXPECT_TRUE(ours.RemoveHotKeyByIndex(index));  // the platform still had it
 }
 
-TEST(THotKeyManager, ChangeAndRemoveFindTheirEntryOrChangeNothing) {
-    THotKeyManager manager;
+TEST(HotKeyManager, ChangeAndRemoveFindTheirEntryOrChangeNothing) {
+    HotKeyManager manager;
     const std::uint16_t index = manager.AddHotKey(kCtrlAltF9);
     ASSERT_NE(index, 0);
     const std::uint16_t unknown = static_cast<std::uint16_t>(index + 1);

@@ -28,7 +28,7 @@ struct Outcome {
 
 Outcome Answer(const std::function<void(const ProbedDialog&)>& act, bool defragOnHighMemory) {
     Outcome o;
-    TOrvaneOptions options;
+    OrvaneOptions options;
     options.WarnMsgBox = true;
     options.DefragOnHighMemory = defragOnHighMemory;
     DialogProbe probe(act);

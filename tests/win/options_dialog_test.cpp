@@ -14,7 +14,7 @@
 #include "common/win/Handles.h"
 #include "dialogs_probe.h"
 #include "options/core/PickerColors.h"
-#include "options/win/TFrmOptions.h"
+#include "options/win/OptionsDialog.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "settings/core/ColorText.h"
 #include "settings/core/SettingsSchema.h"
@@ -34,8 +34,8 @@ class RecordingHost final : public OptionsHost {
         std::ofstream(std::filesystem::path(file_)).flush();
         paths_.GetIniFile();
     }
-    TOrvaneOptions& Options() override { return options; }
-    HWND MainWindow() const override { return nullptr; }
+    OrvaneOptions& Options() override { return options; }
+    HWND MainWindowHandle() const override { return nullptr; }
     std::wstring SettingsFile() const override { return file_; }
     const DataPaths& Paths() const override { return paths_; }
     void SaveOptions() override {
@@ -54,7 +54,7 @@ class RecordingHost final : public OptionsHost {
         return ProfileFile(file_).ReadString(section, key, L"<missing>");
     }
 
-    TOrvaneOptions options;
+    OrvaneOptions options;
     int saves = 0, redraws = 0, shortcutUpdates = 0, defaultMenuUpdates = 0, interval = 0;
     bool logCommand = false;
     std::set<int> removedTags;
@@ -96,12 +96,12 @@ std::wstring ClassOf(HWND h) {
 class OptionsDialogTest : public ::testing::Test {
   protected:
     void Open(bool toThemes = false) {
-        form = std::make_unique<TFrmOptions>(host);
+        form = std::make_unique<OptionsDialog>(host);
         ASSERT_TRUE(form->Create(nullptr, toThemes));
     }
     SettingsTestFolder folder;
     RecordingHost host{folder.Path()};
-    std::unique_ptr<TFrmOptions> form;
+    std::unique_ptr<OptionsDialog> form;
 };
 
 TEST_F(OptionsDialogTest, EveryCaptionOfTheFiveTabs) {
@@ -181,8 +181,8 @@ TEST_F(OptionsDialogTest, OpensOnTheThemesTabWhenAsked) {
     Open(false);
     EXPECT_EQ(form->ActiveTab(), 0);
     NMLINK link{};
-    link.hdr.hwndFrom = form->JvLinkLabel1;
-    link.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(form->JvLinkLabel1));
+    link.hdr.hwndFrom = form->LinkThemes;
+    link.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(form->LinkThemes));
     link.hdr.code = NM_CLICK;
     ::SendMessageW(form->Handle(), WM_NOTIFY, link.hdr.idFrom, reinterpret_cast<LPARAM>(&link));
     EXPECT_EQ(form->ActiveTab(), 4);
@@ -194,7 +194,7 @@ TEST_F(OptionsDialogTest, DependentControlsFollowTheirBoxes) {
     EXPECT_FALSE(::IsWindowEnabled(form->WinSpinDefragEveryActive.Edit()));
     Click(form->CheckDefragEveryActive);
     EXPECT_TRUE(::IsWindowEnabled(form->WinSpinDefragEveryActive.Edit()));
-    EXPECT_TRUE(::IsWindowEnabled(form->Label22));
+    EXPECT_TRUE(::IsWindowEnabled(form->LabelDefragMinutes));
 
     EXPECT_TRUE(::IsWindowEnabled(form->CkShowPage));
     EXPECT_FALSE(::IsWindowEnabled(form->CkShowPercSign));
@@ -202,9 +202,9 @@ TEST_F(OptionsDialogTest, DependentControlsFollowTheirBoxes) {
     EXPECT_FALSE(::IsWindowEnabled(form->CkShowPage));
     EXPECT_TRUE(::IsWindowEnabled(form->CkShowPercSign));
 
-    ASSERT_TRUE(Checked(form->CheckHightLightProcess) && Checked(form->CkUnifyProcs));
+    ASSERT_TRUE(Checked(form->CheckHighlightProcess) && Checked(form->CkUnifyProcs));
     Click(form->CkShowTop);
-    for (HWND c : {form->CheckHightLightProcess, form->CheckShowProcessName, form->CkUnifyProcs}) {
+    for (HWND c : {form->CheckHighlightProcess, form->CheckShowProcessName, form->CkUnifyProcs}) {
         EXPECT_FALSE(::IsWindowEnabled(c));
         EXPECT_FALSE(Checked(c));
     }
@@ -212,9 +212,9 @@ TEST_F(OptionsDialogTest, DependentControlsFollowTheirBoxes) {
     EXPECT_FALSE(::IsWindowEnabled(form->ComboProcessValue));
     EXPECT_FALSE(::IsWindowEnabled(form->EditProcsRam.Edit()));
     Click(form->CkShowTop);
-    EXPECT_TRUE(::IsWindowEnabled(form->CheckHightLightProcess));
+    EXPECT_TRUE(::IsWindowEnabled(form->CheckHighlightProcess));
     EXPECT_FALSE(::IsWindowEnabled(form->EditProcsRam.Edit()));  // the highlight stays off
-    Click(form->CheckHightLightProcess);
+    Click(form->CheckHighlightProcess);
     EXPECT_TRUE(::IsWindowEnabled(form->EditProcsRam.Edit()));
 
     // No lid and no battery here: switching the display off stays ticked without a warning.
@@ -227,10 +227,10 @@ TEST_F(OptionsDialogTest, DependentControlsFollowTheirBoxes) {
 
     // The font button works only without the internal font.
     EXPECT_FALSE(::IsWindowEnabled(form->BtnSetFont));
-    EXPECT_EQ(TextOf(form->PnlFont2), L"(内部字体)");
+    EXPECT_EQ(TextOf(form->FontPanel), L"(内部字体)");
     Click(form->ckInternalFont);
     EXPECT_TRUE(::IsWindowEnabled(form->BtnSetFont));
-    EXPECT_EQ(TextOf(form->PnlFont2), L"Tahoma, 6pt");
+    EXPECT_EQ(TextOf(form->FontPanel), L"Tahoma, 6pt");
 }
 
 TEST_F(OptionsDialogTest, ThresholdsAndRefreshRateLink) {
@@ -246,7 +246,7 @@ TEST_F(OptionsDialogTest, ThresholdsAndRefreshRateLink) {
     ::SendMessageW(form->TxtYellow.UpDown(), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&min),
                    reinterpret_cast<LPARAM>(&max));
     EXPECT_EQ(max, 79);
-    EXPECT_EQ(TextOf(form->Label17), L"高内存使用率 (当内存高于 80%):");
+    EXPECT_EQ(TextOf(form->LabelHighMemory), L"高内存使用率 (当内存高于 80%):");
     // Both threshold boxes take no typing.
     EXPECT_TRUE(::GetWindowLongW(form->TxtRed.Edit(), GWL_STYLE) & ES_READONLY);
 
@@ -278,7 +278,8 @@ TEST_F(OptionsDialogTest, OkWritesTheSettingsFileAndAppliesThem) {
     Click(form->CkShowPercentage);
     Click(form->CkLogFile);
     Click(form->CkShowTop);
-    ::SendMessageW(form->HotKey1, HKM_SETHOTKEY, MAKEWORD('D', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+    ::SendMessageW(form->HotKeyDefrag, HKM_SETHOTKEY, MAKEWORD('D', HOTKEYF_CONTROL | HOTKEYF_ALT),
+                   0);
     ::SetWindowTextW(form->WinSpinDefragEveryActive.Edit(), L"30");  // its box stays clear
     ::SetWindowTextW(form->EditMili.Edit(), L"3000");
     ::SendMessageW(form->CmbDoubleClick, CB_SETCURSEL, 3, 0);
@@ -323,7 +324,7 @@ TEST_F(OptionsDialogTest, FontButtonChoosesTheIconFont) {
     host.options.Font.Size = 9;
     Open();
     ASSERT_TRUE(::IsWindowEnabled(form->BtnSetFont));
-    ASSERT_EQ(TextOf(form->PnlFont2), L"Tahoma, 9pt");
+    ASSERT_EQ(TextOf(form->FontPanel), L"Tahoma, 9pt");
     {
         test::DialogProbe probe(
             [](const test::ProbedDialog& d) { test::Click(d.FindId(IDCANCEL)); });
@@ -331,7 +332,7 @@ TEST_F(OptionsDialogTest, FontButtonChoosesTheIconFont) {
         probe.Wait();
         ASSERT_TRUE(probe.found());
     }
-    EXPECT_EQ(TextOf(form->PnlFont2), L"Tahoma, 9pt");
+    EXPECT_EQ(TextOf(form->FontPanel), L"Tahoma, 9pt");
     {
         constexpr int kSizeBox = 0x472;
         constexpr int kUnderline = 0x411;
@@ -354,7 +355,7 @@ TEST_F(OptionsDialogTest, FontButtonChoosesTheIconFont) {
         probe.Wait();
         ASSERT_TRUE(probe.found());
     }
-    EXPECT_EQ(TextOf(form->PnlFont2), L"Tahoma, 14pt");
+    EXPECT_EQ(TextOf(form->FontPanel), L"Tahoma, 14pt");
     EXPECT_EQ(host.saves, 0);
     Click(form->BtnOk);
     EXPECT_EQ(host.options.Font.Name, L"Tahoma");
@@ -388,7 +389,7 @@ TEST_F(OptionsDialogTest, ColourEntriesEditThePendingTexts) {
     EXPECT_FALSE(::IsWindowEnabled(form->CmbForeground));
     EXPECT_TRUE(::IsWindowVisible(form->LabelTransWarning));
     EXPECT_EQ(TextOf(form->LabelTransWarning), L"注: 背景设置为透明");
-    Click(form->CheckOpaque);
+    Click(form->CheckTransparent);
     EXPECT_TRUE(::IsWindowEnabled(form->CmbForeground));
     EXPECT_FALSE(::IsWindowVisible(form->LabelTransWarning));
     // The text colour while the digits take the bar colour.

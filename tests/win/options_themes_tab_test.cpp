@@ -56,7 +56,7 @@ DialogSequenceProbe::Act Answer(int button) {
 class FakeHost : public ThemesTabHost {
   public:
     PendingColorTexts& Pending() override { return pending; }
-    const TThemeColors& CurrentColors() const override { return current; }
+    const ThemeColors& CurrentColors() const override { return current; }
     bool Transparent() const override { return transparent; }
     void SetTransparent(bool checked) override { transparent = checked; }
     bool FullBar() const override { return fullBar; }
@@ -64,7 +64,7 @@ class FakeHost : public ThemesTabHost {
     void LbColorsClick() override { ++colorClicks; }
 
     PendingColorTexts pending = PendingDefaults();
-    TThemeColors current;
+    ThemeColors current;
     bool transparent = false;
     bool fullBar = true;
     int colorClicks = 0;

@@ -16,16 +16,16 @@ namespace {
 
 class FakeHost final : public TrayMenuHost {
   public:
-    TOrvaneOptions options;
+    OrvaneOptions options;
     int mode = 0;
-    const TOrvaneOptions& MenuOptions() const override { return options; }
+    const OrvaneOptions& MenuOptions() const override { return options; }
     std::uint64_t DisplayedTotal() const override { return 8ull << 30; }
     std::wstring MemoryInfoText() const override { return L"已用内存: 1 GB\r\n可用内存: 7 GB"; }
     std::wstring FormatByteSize(std::uint64_t b) const override {
         return std::to_wstring(b >> 20) + L" MB";
     }
     int GetMenuModeColor() const override { return mode; }
-    TColor GetProcMenuHighlighColor(bool, int) const override {
+    ColorValue GetProcMenuHighlightColor(bool, int) const override {
         return mode == 1 ? 0x4D4D8B : 0xE7E7FB;
     }
     std::wstring HotkeyText() const override { return L"Ctrl+Alt+D"; }
@@ -41,7 +41,7 @@ struct Window {
 
 std::string Tags(const TrayMenu& menu) {
     std::string s;
-    for (const TMenuItemEx& it : menu.Items()) {
+    for (const TrayMenuItem& it : menu.Items()) {
         s += it.Tag == kTagProcessLine  ? (it.IsSeparator() ? 'p' : 'P')
              : it.Tag == kTagMemoryLine ? (it.IsSeparator() ? 'm' : 'M')
                                         : (it.IsSeparator() ? 's' : 'F');
@@ -61,7 +61,7 @@ TEST(TrayMenu, BuildsProcessAndMemoryLinesOnceAtEveryOpening) {
         EXPECT_EQ(Tags(menu), "FpMMmPPsFFsFFsF");
         EXPECT_EQ(::GetMenuItemCount(menu.Handle()), static_cast<int>(menu.Items().size()));
     }
-    const TMenuItemEx* line = menu.ProcessLine(kCmdFirstProcessLine);
+    const TrayMenuItem* line = menu.ProcessLine(kCmdFirstProcessLine);
     ASSERT_NE(line, nullptr);
     EXPECT_GT(line->ProcessID, 0u);
     EXPECT_TRUE(line->Value.ends_with(L" MB")) << line->Value;
@@ -89,8 +89,8 @@ TEST(TrayMenu, ProcessLineShowsDescriptionAndMergeCount) {
     host.options.ShowNameInsteadOfModule = true;
     TrayMenu menu(w.hwnd, host);
     menu.PopupMenuPopup();
-    const TMenuItemEx* line = nullptr;
-    for (const TMenuItemEx& it : menu.Items()) {
+    const TrayMenuItem* line = nullptr;
+    for (const TrayMenuItem& it : menu.Items()) {
         if (it.Name == kChild) {
             line = &it;
         }
@@ -136,7 +136,7 @@ struct Canvas {
         bmp.reset(::CreateCompatibleBitmap(screen.get(), 200, 24));
         ::SelectObject(dc.get(), bmp.get());
     }
-    void Paint(const TMenuItemEx& item, const MenuPaintContext& ctx, UINT state = 0) {
+    void Paint(const TrayMenuItem& item, const MenuPaintContext& ctx, UINT state = 0) {
         DRAWITEMSTRUCT dis{};
         dis.CtlType = ODT_MENU;
         dis.hDC = dc.get();
@@ -170,7 +170,7 @@ TEST(MenuItemPainter, DarkUnstyledColoursGlyphAndHighlight) {
     ctx.glyphFont = glyphFont.get();
 
     Canvas canvas;
-    TMenuItemEx heavy;
+    TrayMenuItem heavy;
     heavy.Tag = kTagProcessLine;
     heavy.Caption = L"heavy.exe";
     heavy.Value = L"900 MB";
@@ -180,13 +180,13 @@ TEST(MenuItemPainter, DarkUnstyledColoursGlyphAndHighlight) {
     EXPECT_EQ(canvas.At(199, 0), RGB(139, 77, 77));
 
     ctx.styled = true;  // styled, but no theme data needed for a dark separator
-    TMenuItemEx sep;
+    TrayMenuItem sep;
     sep.Caption = L"-";
     canvas.Paint(sep, ctx);
     EXPECT_EQ(canvas.At(150, 0), RGB(57, 63, 63));
     EXPECT_EQ(canvas.At(150, 12), ::GetSysColor(COLOR_3DDKSHADOW));
 
-    TMenuItemEx exitItem;
+    TrayMenuItem exitItem;
     exitItem.Caption = L"退出(&E)";
     exitItem.GlyphIndex = 1;
     canvas.Paint(exitItem, ctx);
@@ -203,7 +203,7 @@ TEST(MenuItemPainter, DefaultItemMeasuresBold) {
     ctx.font = regular.get();
     ctx.boldFont = bold.get();
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    TMenuItemEx item;
+    TrayMenuItem item;
     item.Caption = L"Settings Settings";
     UINT w1 = 0, h1 = 0, w2 = 0, h2 = 0;
     int textHeight = 0;

@@ -30,7 +30,7 @@ TEST(WindowsShortcuts, ARefusedShutdownDialogIsReportedByTheDefaultHandler) {
     if (!UnderWine()) {
         GTEST_SKIP() << "the shell shows its shut-down dialog here";
     }
-    TFrmOrvaneMain form;
+    MainWindow form;
     ASSERT_TRUE(form.FormCreate());
     form.MemOptions.ShowWelcomeWindow = false;
     ProcessPendingMessages();  // start-up finishes without its first-run screen

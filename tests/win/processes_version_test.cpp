@@ -12,7 +12,7 @@ namespace orvane::win {
 namespace {
 
 TEST(ReadExeVersionData, FirstTranslationOnly) {
-    const TEXEVersionData d =
+    const ExeVersionData d =
         ReadExeVersionData(FixtureDir() + L"processes_ver_two_translations.exe");
     EXPECT_EQ(d.CompanyName, L"First Co");
     EXPECT_EQ(d.FileDescription, L"First description");
@@ -34,7 +34,7 @@ TEST(ReadExeVersionData, OddFilesReadAsEmpty) {
     for (const std::wstring& file : {FixtureDir() + L"processes_ver_no_translation.exe",
                                      FixtureDir() + L"processes_ver_short_translation.exe", plain,
                                      FixtureDir() + L"does-not-exist.exe", std::wstring()}) {
-        EXPECT_EQ(ReadExeVersionData(file), TEXEVersionData{}) << file;
+        EXPECT_EQ(ReadExeVersionData(file), ExeVersionData{}) << file;
     }
     ::DeleteFileW(plain.c_str());
 }

@@ -29,7 +29,7 @@ TEST(SessionLock, OnlyALockWithTheSettingOnSwitchesTheDisplaysOff) {
     std::vector<std::uint32_t> pauses;
     MainServices services;
     services.Pause = [&](std::uint32_t ms) { pauses.push_back(ms); };
-    TFrmOrvaneMain form(services);
+    MainWindow form(services);
     ASSERT_TRUE(form.FormCreate());
     g_formProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
         form.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
@@ -45,7 +45,7 @@ TEST(SessionLock, OnlyALockWithTheSettingOnSwitchesTheDisplaysOff) {
 }
 
 TEST(SessionLock, RegistrationLastsUntilReleased) {
-    TFrmOrvaneMain form;
+    MainWindow form;
     ASSERT_TRUE(form.FormCreate());
     SessionNotification notification;
     EXPECT_TRUE(notification.Register(form.Handle()));

@@ -32,7 +32,7 @@ TEST_P(CheckMonitorClickTest, ShowsTheWarningAndFollowsEachAnswer) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.button ? "button" : "dismissed") << c.tick);
-        TOrvaneOptions live;
+        OrvaneOptions live;
         DialogProbe probe([&c, this](const ProbedDialog& d) {
             if (c.tick) {
                 Click(d.Find(L"不再显示此警告"));
@@ -63,7 +63,7 @@ TEST(CheckMonitorClick, ADesktopOnMainsShowsNothing) {
     if (IsPortableDevice()) {
         GTEST_SKIP() << "this machine has a lid or runs on battery";
     }
-    TOrvaneOptions live;
+    OrvaneOptions live;
     EXPECT_TRUE(CheckMonitorClick(nullptr, live));
     EXPECT_FALSE(CheckMonitorClick(nullptr, live, false));
     EXPECT_FALSE(live.NoWarningSwithOffMonMobile);

@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 #include "common/win/Handles.h"
 #include "common/win/UserLocale.h"
 #include "settings/win/DataPaths.h"
@@ -91,7 +91,7 @@ TEST(DataPathsTest, ExecutableFolderEndsWithABackslash) {
     EXPECT_TRUE(DirectoryExists(folder));
 }
 
-TEST(CmnFunc2Test, DriveTest) {
+TEST(FileChecksTest, DriveTest) {
     SettingsTestFolder folder;
     const std::wstring path = folder.Path();
     ASSERT_GE(path.size(), 3u);
@@ -108,7 +108,7 @@ TEST(CmnFunc2Test, DriveTest) {
     EXPECT_FALSE(FileExists(L""));
 }
 
-TEST(CmnFunc2Test, FileAndFolderExistence) {
+TEST(FileChecksTest, FileAndFolderExistence) {
     SettingsTestFolder folder;
     Touch(folder.Path() + L"file.txt");
     EXPECT_TRUE(FileExists(folder.Path() + L"file.txt"));
@@ -119,7 +119,7 @@ TEST(CmnFunc2Test, FileAndFolderExistence) {
     EXPECT_FALSE(DirectoryExists(folder.Path() + L"none"));
 }
 
-TEST(CmnFunc2Test, IncludeTrailingBackslashAddsOnlyOne) {
+TEST(FileChecksTest, IncludeTrailingBackslashAddsOnlyOne) {
     EXPECT_EQ(IncludeTrailingBackslash(L"C:\\a"), L"C:\\a\\");
     EXPECT_EQ(IncludeTrailingBackslash(L"C:\\a\\"), L"C:\\a\\");
     EXPECT_EQ(IncludeTrailingBackslash(L""), L"\\");

@@ -42,8 +42,8 @@ const std::string kUserFile =
     "[Colors]\r\nRedColor=0000FF\r\n"
     "[\xd7\xd4\xb6\xa8\xd2\xe5\xd1\xd5\xc9\xab]\r\nColorA=FFC0C0\r\n";  // "自定义颜色" in GBK
 
-TOrvaneOptions LoadFrom(SettingsFile& file) {
-    return file.Load(L"C:\\default.log", TFontSpec{});
+OrvaneOptions LoadFrom(SettingsFile& file) {
+    return file.Load(L"C:\\default.log", FontSpec{});
 }
 
 TEST(SettingsFileTest, FileHeldAtLoadStaysUntouchedForTheRun) {
@@ -53,13 +53,13 @@ TEST(SettingsFileTest, FileHeldAtLoadStaysUntouchedForTheRun) {
     SettingsFile file(path, 300ms);
     {
         const UniqueKernelHandle held = HoldWithoutSharing(path);
-        const TOrvaneOptions options = LoadFrom(file);
+        const OrvaneOptions options = LoadFrom(file);
         EXPECT_EQ(options.RefreshRate, 2000) << "the defaults apply";
         EXPECT_TRUE(file.Unreadable());
         EXPECT_TRUE(file.WritablePath().empty()) << "no other part writes into it either";
     }
     // Released later: a save (session end, OK in the options) still must not overwrite it.
-    TOrvaneOptions changed;
+    OrvaneOptions changed;
     changed.RefreshRate = 750;
     file.Save(changed);
     EXPECT_EQ(FileBytes(path), kUserFile);
@@ -75,7 +75,7 @@ TEST(SettingsFileTest, FileHeldBrieflyAtLoadIsReadOnceFree) {
         held.reset();
     });
     SettingsFile file(path, 5000ms);
-    const TOrvaneOptions options = LoadFrom(file);
+    const OrvaneOptions options = LoadFrom(file);
     release.join();
     EXPECT_EQ(options.RefreshRate, 500);
     EXPECT_EQ(options.LogFile, L"D:\\logs\\mem.log");
@@ -89,7 +89,7 @@ TEST(SettingsFileTest, MissingFileAndFolderInItsPlace) {
     SettingsFile absent(missing, 300ms);
     EXPECT_EQ(LoadFrom(absent).RefreshRate, 2000);
     EXPECT_FALSE(absent.Unreadable()) << "no file is not an unreadable file";
-    absent.Save(TOrvaneOptions{});
+    absent.Save(OrvaneOptions{});
     EXPECT_NE(FileBytes(missing).find("FullBarColor=Automatic\r\n"), std::string::npos);
 
     const std::wstring folderPath = folder.Path() + L"AFolder";
@@ -97,7 +97,7 @@ TEST(SettingsFileTest, MissingFileAndFolderInItsPlace) {
     SettingsFile directory(folderPath, 300ms);
     EXPECT_EQ(LoadFrom(directory).RefreshRate, 2000);
     EXPECT_TRUE(directory.Unreadable());
-    directory.Save(TOrvaneOptions{});
+    directory.Save(OrvaneOptions{});
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(folderPath)));
 }
 
@@ -123,7 +123,7 @@ TEST(SettingsFileTest, FailedSaveLeavesTheFileAsItWas) {
                           }
                           return ::WritePrivateProfileStringW(section, key, value, target) != FALSE;
                       });
-    TOrvaneOptions options = LoadFrom(file);
+    OrvaneOptions options = LoadFrom(file);
     options.RefreshRate = 750;
     options.Warn = false;
 

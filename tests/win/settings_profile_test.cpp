@@ -30,7 +30,7 @@ TEST(ProfileFileTest, NewFileHasTheKeysInSaveOrder) {
     SettingsTestFolder folder;
     const std::wstring path = folder.Path() + L"Orvane.Settings";
     ProfileFile file(path);
-    WriteOptions(TOrvaneOptions{}, file);
+    WriteOptions(OrvaneOptions{}, file);
     EXPECT_EQ(FileBytes(path),
               "[General]\r\n"
               "Warn=1\r\n"
@@ -87,7 +87,7 @@ TEST(ProfileFileTest, HandSetLogFileSurvivesASave) {
     const std::wstring path = folder.Path() + L"Orvane.Settings";
     WriteBytes(path, "[General]\r\nLogFile=D:\\logs\\mem.log\r\nRefreshRate=fast\r\n");
     ProfileFile file(path);
-    TOrvaneOptions options = ReadOptions(file, L"C:\\default\\Orvane.log");
+    OrvaneOptions options = ReadOptions(file, L"C:\\default\\Orvane.log");
     EXPECT_EQ(options.LogFile, L"D:\\logs\\mem.log");
     EXPECT_EQ(options.RefreshRate, 2000);
 
@@ -102,7 +102,7 @@ TEST(ProfileFileTest, HandSetLogFileSurvivesASave) {
 TEST(ProfileFileTest, SaveThenLoadThroughTheFile) {
     SettingsTestFolder folder;
     const std::wstring path = folder.Path() + L"Orvane.Settings";
-    TOrvaneOptions saved;
+    OrvaneOptions saved;
     saved.Font = {L"微软雅黑", 134, 9, kFontBold | kFontUnderline, 0};
     saved.FontColor = 0x123456;
     saved.GreenColor = SystemColor(0x12);
@@ -125,7 +125,7 @@ TEST(ProfileFileTest, UnwritableFileRaisesTheSaveError) {
     const std::wstring path = folder.Path() + L"missing\\folder\\Orvane.Settings";
     ProfileFile file(path);
     try {
-        WriteOptions(TOrvaneOptions{}, file);
+        WriteOptions(OrvaneOptions{}, file);
         FAIL() << "the save did not fail";
     } catch (const AppError& error) {
         EXPECT_EQ(error.Message(), L"Unable to write to " + path);

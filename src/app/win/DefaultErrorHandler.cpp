@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "common/core/AppError.h"
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 
 namespace orvane::win {
 

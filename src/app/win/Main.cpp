@@ -15,7 +15,7 @@
 #include "common/win/PlaceWindow.h"
 #include "common/win/WindowDpi.h"
 #include "display/win/DarkMode.h"
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/win/MessageDialogs.h"
 #include "dialogs/win/TaskDialogEmulation.h"
 #include "monitor/core/ByteSize.h"
@@ -47,8 +47,8 @@ constexpr UINT_PTR kDefragTimer = 2;
 // What the tray menu reads from the main form at each opening.
 class MainMenuHost final : public TrayMenuHost {
   public:
-    explicit MainMenuHost(const TFrmOrvaneMain& form) : form_(form) {}
-    const TOrvaneOptions& MenuOptions() const override { return form_.MemOptions; }
+    explicit MainMenuHost(const MainWindow& form) : form_(form) {}
+    const OrvaneOptions& MenuOptions() const override { return form_.MemOptions; }
     std::uint64_t DisplayedTotal() const override { return form_.DisplayedTotal; }
     std::wstring MemoryInfoText() const override { return form_.MemoryInfoText; }
     std::wstring FormatByteSize(std::uint64_t bytes) const override {
@@ -63,12 +63,12 @@ class MainMenuHost final : public TrayMenuHost {
 
     // The menu colour roles, with the applications' appearance read now.
     int GetMenuModeColor() const override { return MenuModeNow(form_.MemOptions); }
-    TColor GetProcMenuHighlighColor(bool DefaultsOnly, int nForceColorMode) const override {
+    ColorValue GetProcMenuHighlightColor(bool DefaultsOnly, int nForceColorMode) const override {
         return ProcMenuHighlightNow(form_.MemOptions, DefaultsOnly, nForceColorMode);
     }
 
   private:
-    const TFrmOrvaneMain& form_;
+    const MainWindow& form_;
 };
 
 }  // namespace
@@ -76,9 +76,9 @@ class MainMenuHost final : public TrayMenuHost {
 // What the options dialog changes on the main form.
 class MainOptionsHost final : public OptionsHost {
   public:
-    explicit MainOptionsHost(TFrmOrvaneMain& form) : form_(form) {}
-    TOrvaneOptions& Options() override { return form_.MemOptions; }
-    HWND MainWindow() const override { return form_.Handle(); }
+    explicit MainOptionsHost(MainWindow& form) : form_(form) {}
+    OrvaneOptions& Options() override { return form_.MemOptions; }
+    HWND MainWindowHandle() const override { return form_.Handle(); }
     std::wstring SettingsFile() const override {
         return form_.settingsFile_ ? form_.settingsFile_->WritablePath() : form_.IniFileName;
     }
@@ -91,29 +91,29 @@ class MainOptionsHost final : public OptionsHost {
     void SetSamplingInterval(int milliseconds) override { form_.SetSamplingTimer(milliseconds); }
     void RedrawIcon() override {
         form_.LastDrawText.clear();
-        form_.TimerTimer();
+        form_.OnSampleTimer();
     }
     void UpdateShortCut() override { form_.UpdateShortCut(); }
     void InitDefaultMenu() override { form_.InitDefaultMenu(); }
 
   private:
-    TFrmOrvaneMain& form_;
+    MainWindow& form_;
 };
 
-TFrmOrvaneMain::TFrmOrvaneMain(MainServices services)
+MainWindow::MainWindow(MainServices services)
     : services_(std::move(services)),
       tray_(services_.Tray ? *services_.Tray : SystemTrayShell()),
       paths_(services_.ExeFolder.empty() ? ExecutableFolder() : services_.ExeFolder) {
-    HotKeyManager1.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
-        RunEventHandler([this] { HotKeyManager1HotKeyPressed(); });
+    hotKeys_.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
+        RunEventHandler([this] { OnHotKeyPressed(); });
     };
 }
 
-TFrmOrvaneMain::~TFrmOrvaneMain() {
+MainWindow::~MainWindow() {
     FormDestroy();
 }
 
-bool TFrmOrvaneMain::FormCreate() {
+bool MainWindow::FormCreate() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     appIcon_.reset(static_cast<HICON>(
         ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_ORVANE), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
@@ -165,11 +165,11 @@ bool TFrmOrvaneMain::FormCreate() {
     SetVersionLabel();
     EnablePrivilege(L"SeDebugPrivilege", true);
     tray_.SetTip(L"Orvane");
-    RunEventHandler([this] { TimerTimer(); });
+    RunEventHandler([this] { OnSampleTimer(); });
     return true;
 }
 
-void TFrmOrvaneMain::SetVersionLabel() {
+void MainWindow::SetVersionLabel() {
     wchar_t path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring exe(path, n < MAX_PATH ? n : 0);
@@ -181,7 +181,7 @@ void TFrmOrvaneMain::SetVersionLabel() {
 
 // The about window's controls are made when it is first shown: a program that only sits in the
 // tray never loads the common controls they need.
-void TFrmOrvaneMain::CreateAboutControls() {
+void MainWindow::CreateAboutControls() {
     if (about_.VersionLabel()) {
         return;
     }
@@ -192,18 +192,18 @@ void TFrmOrvaneMain::CreateAboutControls() {
 }
 
 // The menu loads its own icons (the generic application icon and the Task Manager's).
-void TFrmOrvaneMain::BuildTrayMenu() {
+void MainWindow::BuildTrayMenu() {
     menuHost_ = std::make_unique<MainMenuHost>(*this);
     trayMenu_ = std::make_unique<TrayMenu>(Handle(), *menuHost_);
 }
 
-std::wstring TFrmOrvaneMain::GetIniFile() {
+std::wstring MainWindow::GetIniFile() {
     std::wstring file = paths_.GetIniFile();
     IsLocalSettings = paths_.IsLocalSettings();
     return file;
 }
 
-void TFrmOrvaneMain::LoadOptions() {
+void MainWindow::LoadOptions() {
     settingsFile_.emplace(IniFileName);
     MemOptions = settingsFile_->Load(paths_.GetLogFile(), MemOptions.Font);
     // The font carries the effective text colour, not the stored one.
@@ -214,11 +214,11 @@ void TFrmOrvaneMain::LoadOptions() {
     ::PostMessageW(Handle(), WM_APPLOADED, 0, 0);
 }
 
-void TFrmOrvaneMain::SaveOptions() {
+void MainWindow::SaveOptions() {
     settingsFile_->Save(MemOptions);
 }
 
-void TFrmOrvaneMain::InitSettings() {
+void MainWindow::InitSettings() {
     // The timers come first: the tick of the visual settings may open a modal dialog, under
     // which sampling has to go on.
     SetSamplingTimer(MemOptions.RefreshRate);
@@ -229,10 +229,10 @@ void TFrmOrvaneMain::InitSettings() {
         ::KillTimer(Handle(), kDefragTimer);
     }
     InitVisualSettings();
-    RunEventHandler([this] { TimerDefragTimer(); });
+    RunEventHandler([this] { OnDefragTimer(); });
 }
 
-void TFrmOrvaneMain::SetSamplingTimer(int milliseconds) {
+void MainWindow::SetSamplingTimer(int milliseconds) {
     if (const auto interval = SamplingTimerInterval(milliseconds)) {
         ::SetTimer(Handle(), kSamplingTimer, *interval, nullptr);
     } else {
@@ -242,28 +242,28 @@ void TFrmOrvaneMain::SetSamplingTimer(int milliseconds) {
 
 // New DPI, icon size, theme or locale: renews the menu background and the icon's size and
 // colours, and draws the icon again at once.
-void TFrmOrvaneMain::InitVisualSettings() {
+void MainWindow::InitVisualSettings() {
     menuBackground_.InitBgMenu(trayMenu_->Handle(), MemOptions);
     painter_.InitVisualSettings(Handle());
     IconSize = painter_.IconSize();
     SetFontColor(MemOptions);
     LastDrawText.clear();
-    RunEventHandler([this] { TimerTimer(); });
+    RunEventHandler([this] { OnSampleTimer(); });
 }
 
-void TFrmOrvaneMain::InitDefaultMenu() {
+void MainWindow::InitDefaultMenu() {
     trayMenu_->InitDefaultMenu(MemOptions.DoubleClickAction);
 }
 
-void TFrmOrvaneMain::UpdateShortCut() {
-    HotKeyManager1.ClearHotKeys();
+void MainWindow::UpdateShortCut() {
+    hotKeys_.ClearHotKeys();
     // 0 means no hotkey: nothing is registered for it.
     if (MemOptions.RefreshHotkey != 0) {
-        HotKeyManager1.AddHotKey(static_cast<std::uint32_t>(MemOptions.RefreshHotkey));
+        hotKeys_.AddHotKey(static_cast<std::uint32_t>(MemOptions.RefreshHotkey));
     }
 }
 
-MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
+MemorySnapshot MainWindow::TakeSnapshot() const {
     if (services_.ReadMemory) {
         return services_.ReadMemory();
     }
@@ -274,7 +274,7 @@ MemorySnapshot TFrmOrvaneMain::TakeSnapshot() const {
             ms.ullAvailPageFile};
 }
 
-void TFrmOrvaneMain::TimerTimer() {
+void MainWindow::OnSampleTimer() {
     tray_.RetryIfMissing();
     const MemorySnapshot tms = TakeSnapshot();
     DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
@@ -289,7 +289,7 @@ void TFrmOrvaneMain::TimerTimer() {
                      [&] { RunHighMemoryStep(tms); });
 }
 
-void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
+void MainWindow::RunHighMemoryStep(const MemorySnapshot& tms) {
     HighMemoryActions actions;
     actions.TrimAllWorkingSets = [this] { TrimAllWorkingSets(); };
     actions.ShowBalloon = [this](const std::wstring& title, const std::wstring& text) {
@@ -298,7 +298,7 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
     actions.ShowLowMemoryDialog = [this](const std::wstring& title, const std::wstring& text) {
         ShowLowMemoryDialog(
             MemOptions, title, text, [this] { TrimAllWorkingSets(); },
-            [this] { LaunchTaskManager1Click(); });
+            [this] { OnLaunchTaskManagerCommand(); });
     };
     actions.AppendLogLine = [this](const MemorySnapshot& snapshot) {
         AppendHighMemoryLog(MemOptions.LogFile, snapshot, Separators());
@@ -306,7 +306,7 @@ void TFrmOrvaneMain::RunHighMemoryStep(const MemorySnapshot& tms) {
     RunHighMemoryActions(MemOptions, tms, WarningDialogOpen, actions);
 }
 
-void TFrmOrvaneMain::AppLoaded() {
+void MainWindow::AppLoaded() {
     // Any program can post the start-up message; start-up finishes once.
     if (appLoaded_) {
         return;
@@ -323,9 +323,9 @@ void TFrmOrvaneMain::AppLoaded() {
     ShowWelcomeScreen();
 }
 
-void TFrmOrvaneMain::ShowWelcomeScreen() {
+void MainWindow::ShowWelcomeScreen() {
     // Links open in the browser, without an owner window.
-    const TLinkHandler openLink = [](const std::wstring& url) {
+    const LinkHandler openLink = [](const std::wstring& url) {
         ::ShellExecuteW(nullptr, L"Open", url.c_str(), L"", L"", SW_SHOW);
     };
     bool dontShowAgain = false;
@@ -347,20 +347,20 @@ void TFrmOrvaneMain::ShowWelcomeScreen() {
     }
 }
 
-void TFrmOrvaneMain::ShowRunningCopyBalloon() {
+void MainWindow::ShowRunningCopyBalloon() {
     tray_.ShowBalloon(L"Orvane 正在运行",
                       L"如果系统隐藏了该图标, 请按该图标旁边的 \"显示隐藏图标\" 按钮, 然后将 "
                       L"Orvane 图标拖回到托盘中.",
                       NIIF_INFO);
 }
 
-void TFrmOrvaneMain::About1Click() {
+void MainWindow::OnAboutCommand() {
     FormShow();
     ::ShowWindow(Handle(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Handle());
 }
 
-void TFrmOrvaneMain::FormShow() {
+void MainWindow::FormShow() {
     CreateAboutControls();
     PlaceNearNotificationArea(Handle());
     ProcessPendingMessages();
@@ -369,66 +369,66 @@ void TFrmOrvaneMain::FormShow() {
     }
 }
 
-void TFrmOrvaneMain::CheckUpdate() {
+void MainWindow::CheckUpdate() {
     updateCheck_.CheckUpdate();
 }
 
-void TFrmOrvaneMain::LabelDownloadLinkClick(const std::wstring& link) {
+void MainWindow::LabelDownloadLinkClick(const std::wstring& link) {
     updateCheck_.LabelDownloadLinkClick(link);
 }
 
-void TFrmOrvaneMain::Button1Click() {
+void MainWindow::OnHideAboutCommand() {
     ::ShowWindow(Handle(), SW_HIDE);
 }
 
-void TFrmOrvaneMain::Close1Click() {
+void MainWindow::OnCloseCommand() {
     ::KillTimer(Handle(), kSamplingTimer);
     tray_.SetVisible(false);
     ProcessPendingMessages();
     ::PostMessageW(Handle(), WM_QUIT, 0, 0);
 }
 
-bool TFrmOrvaneMain::FormCloseQuery() {
+bool MainWindow::FormCloseQuery() {
     SaveOptions();
     return true;
 }
 
-void TFrmOrvaneMain::LaunchTaskManager1Click() {
+void MainWindow::OnLaunchTaskManagerCommand() {
     ::ShellExecuteW(Handle(), L"Open", L"taskmgr.exe", L"", L"", SW_SHOW);
 }
 
-void TFrmOrvaneMain::MneShowLogClick() {
+void MainWindow::OnShowLogCommand() {
     ShowHighMemoryLog(Handle(), MemOptions.LogFile, MemOptions.RedPercent);
 }
 
-void TFrmOrvaneMain::TrimAllWorkingSets() {
+void MainWindow::TrimAllWorkingSets() {
     win::TrimAllWorkingSets(services_.Trimmer ? *services_.Trimmer : systemTrimmer_);
 }
 
-void TFrmOrvaneMain::HotKeyManager1HotKeyPressed() {
-    MemoryDefragmenter1Click();
+void MainWindow::OnHotKeyPressed() {
+    OnTrimCommand();
 }
 
-void TFrmOrvaneMain::TimerDefragTimer() {
+void MainWindow::OnDefragTimer() {
     if (MemOptions.DefragEveryActive) {
         TrimAllWorkingSets();
     }
 }
 
-void TFrmOrvaneMain::MemoryDefragmenter1Click() {
+void MainWindow::OnTrimCommand() {
     TrimAllWorkingSets();
 }
 
-void TFrmOrvaneMain::GetAppInfo(const TMenuItemEx& line) {
+void MainWindow::GetAppInfo(const TrayMenuItem& line) {
     // A copy: the menu may be rebuilt while the dialog is open.
     const MenuLine clicked = line;
     win::GetAppInfo(clicked, MemOptions.ShowPage, Handle());
 }
 
-void TFrmOrvaneMain::TrayDblClick() {
+void MainWindow::TrayDblClick() {
     DoubleClickActions actions;
-    actions.LaunchTaskManager = [this] { LaunchTaskManager1Click(); };
-    actions.TrimMemory = [this] { MemoryDefragmenter1Click(); };
+    actions.LaunchTaskManager = [this] { OnLaunchTaskManagerCommand(); };
+    actions.TrimMemory = [this] { OnTrimCommand(); };
     actions.ShowMemoryInfo = [this] {
         tray_.ShowBalloon(L"当前内存信息", MemoryInfoText, NIIF_INFO);
     };
@@ -440,11 +440,11 @@ void TFrmOrvaneMain::TrayDblClick() {
     RunDoubleClickAction(MemOptions.DoubleClickAction, actions);
 }
 
-void TFrmOrvaneMain::Settings1Click() {
+void MainWindow::OnSettingsCommand() {
     ShowSettings(false);
 }
 
-void TFrmOrvaneMain::ShowSettings(bool bDirectToThemes) {
+void MainWindow::ShowSettings(bool bDirectToThemes) {
     if (options_) {
         options_->BringToFront();
         return;
@@ -452,7 +452,7 @@ void TFrmOrvaneMain::ShowSettings(bool bDirectToThemes) {
     if (!optionsHost_) {
         optionsHost_ = std::make_unique<MainOptionsHost>(*this);
     }
-    options_ = std::make_unique<TFrmOptions>(*optionsHost_);
+    options_ = std::make_unique<OptionsDialog>(*optionsHost_);
     {
         ScopeExit gone([this] { options_.reset(); });
         if (options_->Create(Handle(), bDirectToThemes)) {
@@ -473,7 +473,7 @@ void TFrmOrvaneMain::ShowSettings(bool bDirectToThemes) {
     }
 }
 
-void TFrmOrvaneMain::FormDestroy() {
+void MainWindow::FormDestroy() {
     if (trayMenu_) {
         trayMenu_->FreeIconsFromMenu();
     }
@@ -486,11 +486,11 @@ void TFrmOrvaneMain::FormDestroy() {
     DestroyOwnWindow();
 }
 
-void TFrmOrvaneMain::ShowTrayMenu(int x, int y) {
+void MainWindow::ShowTrayMenu(int x, int y) {
     trayMenu_->Popup(POINT{x, y});
 }
 
-LRESULT TFrmOrvaneMain::OnTrayNotify(WPARAM wp, LPARAM lp) {
+LRESULT MainWindow::OnTrayNotify(WPARAM wp, LPARAM lp) {
     switch (LOWORD(lp)) {
         case WM_CONTEXTMENU:
             ShowTrayMenu(GET_X_LPARAM(wp), GET_Y_LPARAM(wp));
@@ -504,32 +504,32 @@ LRESULT TFrmOrvaneMain::OnTrayNotify(WPARAM wp, LPARAM lp) {
     return 0;
 }
 
-LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
+LRESULT MainWindow::OnCommand(WPARAM wp, LPARAM) {
     switch (LOWORD(wp)) {
         case IDOK:
         case IDCANCEL:
-            Button1Click();
+            OnHideAboutCommand();
             break;
         case kCmdLaunchTaskManager:
-            LaunchTaskManager1Click();
+            OnLaunchTaskManagerCommand();
             break;
         case kCmdMemoryDefragmenter:
-            MemoryDefragmenter1Click();
+            OnTrimCommand();
             break;
         case kCmdShowLog:
-            MneShowLogClick();
+            OnShowLogCommand();
             break;
         case kCmdSettings:
-            Settings1Click();
+            OnSettingsCommand();
             break;
         case kCmdAbout:
-            About1Click();
+            OnAboutCommand();
             break;
         case kCmdClose:
-            Close1Click();
+            OnCloseCommand();
             break;
         default:
-            if (const TMenuItemEx* line = trayMenu_->ProcessLine(LOWORD(wp))) {
+            if (const TrayMenuItem* line = trayMenu_->ProcessLine(LOWORD(wp))) {
                 GetAppInfo(*line);
             }
             break;
@@ -537,16 +537,16 @@ LRESULT TFrmOrvaneMain::OnCommand(WPARAM wp, LPARAM) {
     return 0;
 }
 
-LRESULT TFrmOrvaneMain::OnTimer(WPARAM wp) {
+LRESULT MainWindow::OnTimer(WPARAM wp) {
     if (wp == kSamplingTimer) {
-        TimerTimer();
+        OnSampleTimer();
     } else if (wp == kDefragTimer) {
-        TimerDefragTimer();
+        OnDefragTimer();
     }
     return 0;
 }
 
-LRESULT TFrmOrvaneMain::OnNotify(const NMHDR& header) {
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == updateCheck_.LabelDownload() &&
         (header.code == NM_CLICK || header.code == NM_RETURN)) {
         LabelDownloadLinkClick(reinterpret_cast<const NMLINK&>(header).item.szUrl);
@@ -555,7 +555,7 @@ LRESULT TFrmOrvaneMain::OnNotify(const NMHDR& header) {
 }
 
 // The about window keeps its layout on a monitor of another DPI, where the system suggests.
-void TFrmOrvaneMain::OnDpiChanged(int dpi, const RECT& suggested) {
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     if (about_.VersionLabel()) {
         about_.Layout(dpi);
     }
@@ -563,7 +563,7 @@ void TFrmOrvaneMain::OnDpiChanged(int dpi, const RECT& suggested) {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT TFrmOrvaneMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_APPLOADED:
             RunEventHandler([this] { AppLoaded(); });

@@ -19,14 +19,14 @@
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
 #include "options/win/OptionsHost.h"
-#include "options/win/TFrmOptions.h"
+#include "options/win/OptionsDialog.h"
 #include "processes/win/TrayMenu.h"
 #include "processes/win/WorkingSetTrimmer.h"
 #include "session/win/SessionLock.h"
 #include "settings/win/DataPaths.h"
 #include "settings/win/SettingsFile.h"
 #include "update/win/AboutUpdateCheck.h"
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 #include "common/core/LocaleFormat.h"
 
 namespace orvane::win {
@@ -46,44 +46,42 @@ struct MainServices {
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
 // and home of the program's event handlers.
-class TFrmOrvaneMain : public Window {
+class MainWindow : public Window {
   public:
     static constexpr const wchar_t* kClassName = L"TFrmOrvaneMain";
     static constexpr UINT WM_APPLOADED = WM_USER + 42;
     static constexpr UINT WM_RUNNINGCOPY = WM_USER + 45;
 
-    explicit TFrmOrvaneMain(MainServices services = {});
-    ~TFrmOrvaneMain() override;
+    explicit MainWindow(MainServices services = {});
+    ~MainWindow() override;
 
     // Creates the hidden form and runs the start-up sequence; false when no window could be made.
     bool FormCreate();
 
     // Event handlers, public so the message handlers and tests can reach them.
-    void TimerTimer();
+    void OnSampleTimer();
     void AppLoaded();
-    void About1Click();
-    void Button1Click();
-    void Close1Click();
+    void OnAboutCommand();
+    void OnHideAboutCommand();
+    void OnCloseCommand();
     bool FormCloseQuery();
-    void LaunchTaskManager1Click();
-    void MneShowLogClick();
-    void MemoryDefragmenter1Click();
-    void HotKeyManager1HotKeyPressed();
-    void TimerDefragTimer();
+    void OnLaunchTaskManagerCommand();
+    void OnShowLogCommand();
+    void OnTrimCommand();
+    void OnHotKeyPressed();
+    void OnDefragTimer();
     // The memory defragmenter: every reachable process's working set emptied.
     void TrimAllWorkingSets();
-    void GetAppInfo(const TMenuItemEx& line);
+    void GetAppInfo(const TrayMenuItem& line);
     void TrayDblClick();
     // The options dialog, modal; a second call while it is open brings it to the front.
     void ShowSettings(bool bDirectToThemes);
-    void Settings1Click();
-    // The open options dialog, or null.
-    TFrmOptions* OptionsDialog() const { return options_.get(); }
+    void OnSettingsCommand();
     // The about window's update check (its result handlers live with the check).
     void CheckUpdate();
     void LabelDownloadLinkClick(const std::wstring& link);
 
-    TOrvaneOptions MemOptions;
+    OrvaneOptions MemOptions;
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;
@@ -98,7 +96,7 @@ class TFrmOrvaneMain : public Window {
     TrayIcon& Tray() { return tray_; }
     // One set of number separators for the icon, the summary, the menu and the log.
     const NumberSeparators& Separators() const { return painter_.Separators(); }
-    THotKeyManager& HotKeys() { return HotKeyManager1; }
+    HotKeyManager& HotKeys() { return hotKeys_; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -135,7 +133,7 @@ class TFrmOrvaneMain : public Window {
 
     MainServices services_;
     TrayIcon tray_;
-    THotKeyManager HotKeyManager1;
+    HotKeyManager hotKeys_;
     SystemWorkingSetTrimmer systemTrimmer_;
     std::unique_ptr<TrayMenuHost> menuHost_;
     std::unique_ptr<TrayMenu> trayMenu_;
@@ -152,7 +150,7 @@ class TFrmOrvaneMain : public Window {
     SessionNotification sessionNotification_;
     bool appLoaded_ = false;
     std::unique_ptr<OptionsHost> optionsHost_;
-    std::unique_ptr<TFrmOptions> options_;
+    std::unique_ptr<OptionsDialog> options_;
 };
 
 }  // namespace orvane::win

@@ -15,16 +15,16 @@ constexpr DWORD kRunningCopyWaitMs = 10000;
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    using orvane::win::TFrmOrvaneMain;
+    using orvane::win::MainWindow;
     const orvane::win::SingleInstance instance(kInstanceMutex);
-    if (!instance.IsFirst() || ::FindWindowW(TFrmOrvaneMain::kClassName, nullptr)) {
-        orvane::win::NotifyRunningCopy(TFrmOrvaneMain::kClassName, TFrmOrvaneMain::WM_RUNNINGCOPY,
+    if (!instance.IsFirst() || ::FindWindowW(MainWindow::kClassName, nullptr)) {
+        orvane::win::NotifyRunningCopy(MainWindow::kClassName, MainWindow::WM_RUNNINGCOPY,
                                        instance.IsFirst() ? 0 : kRunningCopyWaitMs);
         return 0;
     }
     orvane::win::InitLocalizedModifierNames();
 
-    TFrmOrvaneMain form;
+    MainWindow form;
     if (!form.FormCreate()) {
         return 1;
     }

@@ -45,61 +45,61 @@ std::uint16_t PlatformDialogIcon(std::int32_t icon) {
     }
 }
 
-TaskDialogConfig BuildTaskDialogConfig(const TMsgBox& box) {
-    TaskDialogConfig spec;
-    spec.WindowTitle = box.FCaption.empty() ? std::wstring(kApplicationTitle) : box.FCaption;
-    spec.MainInstruction = box.FMainText;
-    spec.Content = box.FSecondText;
-    spec.ExpandedInformation = box.FDetailsText;
-    spec.ExpandedControlText = box.FDetailsCaption;
-    spec.Footer = box.FFooterText;
-    spec.VerificationText = box.FVerificationText;
-    spec.CommonButtons = box.FButtons & 0x3F;
+TaskDialogConfig BuildTaskDialogConfig(const MessageBoxBuilder& box) {
+    TaskDialogConfig config;
+    config.WindowTitle = box.caption_.empty() ? std::wstring(kApplicationTitle) : box.caption_;
+    config.MainInstruction = box.mainText_;
+    config.Content = box.secondText_;
+    config.ExpandedInformation = box.detailsText_;
+    config.ExpandedControlText = box.detailsCaption_;
+    config.Footer = box.footerText_;
+    config.VerificationText = box.verificationText_;
+    config.CommonButtons = box.buttons_ & 0x3F;
 
-    for (const auto& button : box.FCustomButtons) {
-        spec.Buttons.push_back({button.ModalResult, button.Caption});
-        if (button.Default && spec.DefaultButton == 0) {
-            spec.DefaultButton = button.ModalResult;
+    for (const auto& button : box.customButtons_) {
+        config.Buttons.push_back({button.ModalResult, button.Caption});
+        if (button.Default && config.DefaultButton == 0) {
+            config.DefaultButton = button.ModalResult;
         }
     }
     // A common button that is not shown cannot be the default; naming it anyway would pick
     // a custom button that happens to share its number.
-    const auto def = static_cast<std::size_t>(box.FDefButton);
-    if (spec.DefaultButton == 0 && def < std::size(kCommonButtonIds) &&
-        (box.FButtons & kCommonButtonBits[def])) {
-        spec.DefaultButton = kCommonButtonIds[def];
+    const auto def = static_cast<std::size_t>(box.defButton_);
+    if (config.DefaultButton == 0 && def < std::size(kCommonButtonIds) &&
+        (box.buttons_ & kCommonButtonBits[def])) {
+        config.DefaultButton = kCommonButtonIds[def];
     }
 
-    spec.MainIconHandle = box.FCustomIcon;
-    spec.MainIcon = box.FCustomIcon ? 0 : PlatformDialogIcon(box.FIcon);
-    spec.FooterIconHandle = box.FCustomFooterIcon;
-    spec.FooterIcon = box.FCustomFooterIcon ? 0 : PlatformDialogIcon(box.FFooterIcon);
+    config.MainIconHandle = box.customIcon_;
+    config.MainIcon = box.customIcon_ ? 0 : PlatformDialogIcon(box.icon_);
+    config.FooterIconHandle = box.customFooterIcon_;
+    config.FooterIcon = box.customFooterIcon_ ? 0 : PlatformDialogIcon(box.footerIcon_);
 
-    for (std::size_t i = 0; i < box.FRadioButtons.size(); ++i) {
-        spec.RadioButtons.push_back(
-            {kRadioButtonIdBase + static_cast<int>(i), box.FRadioButtons[i]});
+    for (std::size_t i = 0; i < box.radioButtons_.size(); ++i) {
+        config.RadioButtons.push_back(
+            {kRadioButtonIdBase + static_cast<int>(i), box.radioButtons_[i]});
     }
-    const bool noDefaultRadio = (box.FFlags & FlagBit(tfNoDefaultRadioButton)) != 0;
-    if (!noDefaultRadio && box.FDefRadioButton >= 0 &&
-        static_cast<std::size_t>(box.FDefRadioButton) < box.FRadioButtons.size()) {
-        spec.DefaultRadioButton = kRadioButtonIdBase + box.FDefRadioButton;
+    const bool noDefaultRadio = (box.flags_ & FlagBit(tfNoDefaultRadioButton)) != 0;
+    if (!noDefaultRadio && box.defRadioButton_ >= 0 &&
+        static_cast<std::size_t>(box.defRadioButton_) < box.radioButtons_.size()) {
+        config.DefaultRadioButton = kRadioButtonIdBase + box.defRadioButton_;
     }
 
-    std::uint32_t flags = box.FFlags;
+    std::uint32_t flags = box.flags_;
     SetFlag(flags, tfSizeToContent, true);
-    SetFlag(flags, tfExpandFooterArea, box.FDetailsPosition == TDetailsPosition::dpFooter);
-    SetFlag(flags, tfExpandedByDefault, box.FDetailsExpanded);
-    SetFlag(flags, tfUseHiconMain, box.FCustomIcon != nullptr);
-    SetFlag(flags, tfUseHiconFooter, box.FCustomFooterIcon != nullptr);
-    SetFlag(flags, tfVerificationFlagChecked, box.FVerificationChecked);
-    SetFlag(flags, tfEnableHyperlinks, box.FHyperlinks);
-    spec.Flags = PlatformDialogFlags(flags);
-    return spec;
+    SetFlag(flags, tfExpandFooterArea, box.detailsPosition_ == DetailsPosition::dpFooter);
+    SetFlag(flags, tfExpandedByDefault, box.detailsExpanded_);
+    SetFlag(flags, tfUseHiconMain, box.customIcon_ != nullptr);
+    SetFlag(flags, tfUseHiconFooter, box.customFooterIcon_ != nullptr);
+    SetFlag(flags, tfVerificationFlagChecked, box.verificationChecked_);
+    SetFlag(flags, tfEnableHyperlinks, box.hyperlinks_);
+    config.Flags = PlatformDialogFlags(flags);
+    return config;
 }
 
-std::int32_t RadioIndexFromId(const TMsgBox& box, int selectedId) {
+std::int32_t RadioIndexFromId(const MessageBoxBuilder& box, int selectedId) {
     const int index = selectedId - kRadioButtonIdBase;
-    if (index >= 0 && static_cast<std::size_t>(index) < box.FRadioButtons.size()) {
+    if (index >= 0 && static_cast<std::size_t>(index) < box.radioButtons_.size()) {
         return index;
     }
     return -1;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 
 namespace orvane {
 
@@ -58,9 +58,9 @@ std::uint32_t PlatformDialogFlags(std::uint32_t flagSet);
 std::uint16_t PlatformDialogIcon(std::int32_t icon);
 
 // The platform configuration that shows `box`.
-TaskDialogConfig BuildTaskDialogConfig(const TMsgBox& box);
+TaskDialogConfig BuildTaskDialogConfig(const MessageBoxBuilder& box);
 
 // The radio index for the number the platform reports as selected, or -1.
-std::int32_t RadioIndexFromId(const TMsgBox& box, int selectedId);
+std::int32_t RadioIndexFromId(const MessageBoxBuilder& box, int selectedId);
 
 }  // namespace orvane

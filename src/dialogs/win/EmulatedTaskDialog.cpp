@@ -61,9 +61,9 @@ const wchar_t* SystemIcon(std::uint16_t icon) {
 }
 
 struct DialogState {
-    const TaskDialogConfig* spec;
+    const TaskDialogConfig* config;
     UINT width;
-    const TTaskDialogButtonClicked* onButtonClicked;
+    const TaskDialogButtonClicked* onButtonClicked;
     bool verifyChecked;
     UniqueFont instructionFont;
     bool cancellable;
@@ -107,7 +107,7 @@ void AddIcon(HWND dlg, std::uint16_t icon, int x, int y, int size) {
 }
 
 void Layout(HWND dlg, DialogState& st) {
-    const TaskDialogConfig& spec = *st.spec;
+    const TaskDialogConfig& config = *st.config;
     const auto font = reinterpret_cast<HFONT>(::SendMessageW(dlg, WM_GETFONT, 0, 0));
     LOGFONTW lf{};
     ::GetObjectW(font, sizeof lf, &lf);
@@ -119,14 +119,14 @@ void Layout(HWND dlg, DialogState& st) {
     const int m = DluX(dlg, 7);
     const int gap = DluY(dlg, 5);
     const int iconSize = ::GetSystemMetrics(SM_CXICON);
-    const bool hasIcon = SystemIcon(spec.MainIcon) != nullptr;
+    const bool hasIcon = SystemIcon(config.MainIcon) != nullptr;
     const int textX = hasIcon ? m + iconSize + m : m;
     const int textW = std::max(clientW - textX - m, DluX(dlg, 60));
     int y = m;
 
-    AddIcon(dlg, spec.MainIcon, m, m, iconSize);
+    AddIcon(dlg, config.MainIcon, m, m, iconSize);
     const std::pair<const std::wstring*, HFONT> texts[] = {
-        {&spec.MainInstruction, st.instructionFont.get()}, {&spec.Content, font}};
+        {&config.MainInstruction, st.instructionFont.get()}, {&config.Content, font}};
     for (const auto& [text, textFont] : texts) {
         if (text->empty()) {
             continue;
@@ -139,10 +139,10 @@ void Layout(HWND dlg, DialogState& st) {
     }
     y = std::max(y, hasIcon ? m + iconSize + gap : y);
 
-    if (!spec.VerificationText.empty()) {
-        const SIZE sz = MeasureText(dlg, font, spec.VerificationText, 0);
+    if (!config.VerificationText.empty()) {
+        const SIZE sz = MeasureText(dlg, font, config.VerificationText, 0);
         const int h = std::max<int>(DluY(dlg, 10), sz.cy);
-        HWND box = AddControl(dlg, L"BUTTON", spec.VerificationText, BS_AUTOCHECKBOX | WS_TABSTOP,
+        HWND box = AddControl(dlg, L"BUTTON", config.VerificationText, BS_AUTOCHECKBOX | WS_TABSTOP,
                               kCheckBoxId, m, y,
                               std::min<int>(clientW - 2 * m, sz.cx + DluX(dlg, 14)), h, font);
         ::SendMessageW(box, BM_SETCHECK, st.verifyChecked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -150,17 +150,17 @@ void Layout(HWND dlg, DialogState& st) {
     }
 
     std::vector<std::pair<int, std::wstring>> buttons;
-    for (const auto& b : spec.Buttons) {
+    for (const auto& b : config.Buttons) {
         buttons.emplace_back(b.Id, b.Text);
     }
     for (const auto& c : kCommonButtons) {
-        if (spec.CommonButtons & c.bit) {
+        if (config.CommonButtons & c.bit) {
             buttons.emplace_back(c.id, c.caption);
         }
     }
     int defaultId = buttons.empty() ? 0 : buttons.front().first;
     for (const auto& [id, text] : buttons) {
-        if (id == spec.DefaultButton) {
+        if (id == config.DefaultButton) {
             defaultId = id;
         }
     }
@@ -186,12 +186,12 @@ void Layout(HWND dlg, DialogState& st) {
     }
     y += buttonH + m;
 
-    if (!spec.Footer.empty()) {
+    if (!config.Footer.empty()) {
         const int small = ::GetSystemMetrics(SM_CXSMICON);
-        const bool footerIcon = SystemIcon(spec.FooterIcon) != nullptr;
-        AddIcon(dlg, spec.FooterIcon, m, y, small);
+        const bool footerIcon = SystemIcon(config.FooterIcon) != nullptr;
+        AddIcon(dlg, config.FooterIcon, m, y, small);
         const int fx = footerIcon ? m + small + DluX(dlg, 4) : m;
-        const std::wstring shown = WithoutLinks(spec.Footer);
+        const std::wstring shown = WithoutLinks(config.Footer);
         const SIZE sz = MeasureText(dlg, font, shown, clientW - fx - m);
         AddControl(dlg, L"STATIC", shown, SS_LEFT | SS_NOPREFIX, -1, fx, y, clientW - fx - m, sz.cy,
                    font);
@@ -229,7 +229,7 @@ INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG:
             st = reinterpret_cast<DialogState*>(lParam);
             ::SetWindowLongPtrW(dlg, DWLP_USER, lParam);
-            ::SetWindowTextW(dlg, st->spec->WindowTitle.c_str());
+            ::SetWindowTextW(dlg, st->config->WindowTitle.c_str());
             Layout(dlg, *st);
             return FALSE;  // the default button has the focus
         case WM_COMMAND: {
@@ -259,14 +259,11 @@ INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-int ShowEmulatedTaskDialog(const TaskDialogConfig& spec, HWND parent, UINT width,
-                           const TTaskDialogButtonClicked& onButtonClicked, bool& verifyChecked) {
-    DialogState st{&spec,
-                   width,
-                   &onButtonClicked,
-                   (spec.Flags & FlagBit(tfVerificationFlagChecked)) != 0,
-                   UniqueFont(),
-                   (spec.Flags & FlagBit(tfAllowDialogCancellation)) != 0};
+int ShowEmulatedTaskDialog(const TaskDialogConfig& config, HWND parent, UINT width,
+                           const TaskDialogButtonClicked& onButtonClicked, bool& verifyChecked) {
+    DialogState st{&config,          width,
+                   &onButtonClicked, (config.Flags & FlagBit(tfVerificationFlagChecked)) != 0,
+                   UniqueFont(),     (config.Flags & FlagBit(tfAllowDialogCancellation)) != 0};
     const std::vector<DWORD> tmpl = EmptyDialogTemplate();
     const INT_PTR result = ::DialogBoxIndirectParamW(
         ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), parent,

@@ -41,14 +41,14 @@ class ThreadWindowsDisabled {
 
 }  // namespace
 
-int TMsgBox::Execute(WindowHandle AOwnerForm, bool bUseDeskTopWindow) {
-    FOwner = AOwnerForm ? AOwnerForm : (bUseDeskTopWindow ? ::GetDesktopWindow() : nullptr);
-    FRadioOut = -1;
-    const HWND parent = FOwner ? static_cast<HWND>(FOwner) : win::DefaultDialogParent();
+int MessageBoxBuilder::Execute(WindowHandle AOwnerForm, bool bUseDeskTopWindow) {
+    owner_ = AOwnerForm ? AOwnerForm : (bUseDeskTopWindow ? ::GetDesktopWindow() : nullptr);
+    radioOut_ = -1;
+    const HWND parent = owner_ ? static_cast<HWND>(owner_) : win::DefaultDialogParent();
     const HWND focus = ::GetFocus();
 
     win::TaskDialogHooks hooks;
-    if (FHyperlinks) {
+    if (hyperlinks_) {
         hooks.OnHyperlink = [this](const wchar_t* url) {
             win::OpenBoxLink(*this, url ? url : L"");
         };
@@ -66,34 +66,34 @@ int TMsgBox::Execute(WindowHandle AOwnerForm, bool bUseDeskTopWindow) {
     }
 
     if (!outcome.Shown) {
-        if (FVerificationCheckedRes) {
-            *FVerificationCheckedRes = FVerificationChecked;
+        if (verificationCheckedRes_) {
+            *verificationCheckedRes_ = verificationChecked_;
         }
         return kIdCancel;
     }
-    if (!FRadioButtons.empty()) {
-        FRadioOut = RadioIndexFromId(*this, outcome.RadioButton);
+    if (!radioButtons_.empty()) {
+        radioOut_ = RadioIndexFromId(*this, outcome.RadioButton);
     }
-    if (FVerificationCheckedRes) {
-        *FVerificationCheckedRes = outcome.VerificationChecked;
+    if (verificationCheckedRes_) {
+        *verificationCheckedRes_ = outcome.VerificationChecked;
     }
     return outcome.Button;
 }
 
-int TMsgBox::Execute(std::int32_t& ARadioButton, WindowHandle AOwnerForm) {
+int MessageBoxBuilder::Execute(std::int32_t& ARadioButton, WindowHandle AOwnerForm) {
     const int result = Execute(AOwnerForm, false);
-    ARadioButton = FRadioOut;
+    ARadioButton = radioOut_;
     return result;
 }
 
 namespace win {
 
-void OpenBoxLink(const TMsgBox& box, const std::wstring& url) {
-    if (box.FLinkHandler) {
-        box.FLinkHandler(url);
+void OpenBoxLink(const MessageBoxBuilder& box, const std::wstring& url) {
+    if (box.linkHandler_) {
+        box.linkHandler_(url);
         return;
     }
-    ::ShellExecuteW(static_cast<HWND>(box.FOwner), L"open", url.c_str(), nullptr, nullptr,
+    ::ShellExecuteW(static_cast<HWND>(box.owner_), L"open", url.c_str(), nullptr, nullptr,
                     SW_SHOWNORMAL);
 }
 

@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 
-// TMsgBox::Execute is defined here, on TaskDialogIndirect.
+// MessageBoxBuilder::Execute is defined here, on TaskDialogIndirect.
 namespace orvane::win {
 
 // What a clicked link in a box does: its own handler, else the URL opens in the browser.
-void OpenBoxLink(const TMsgBox& box, const std::wstring& url);
+void OpenBoxLink(const MessageBoxBuilder& box, const std::wstring& url);
 
-// The owner that TMsgBox::Execute gives its dialog.
+// The owner that MessageBoxBuilder::Execute gives its dialog.
 inline WindowHandle ToWindowHandle(HWND hwnd) {
     return hwnd;
 }

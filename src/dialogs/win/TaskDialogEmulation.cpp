@@ -21,12 +21,12 @@ std::wstring MainFormCaption() {
 
 }  // namespace
 
-int TTaskDialog::Execute(std::uint32_t aCommonButtons, int aButtonDef, std::uint32_t aFlags,
-                         std::int32_t aDialogIcon, std::int32_t aFooterIcon, int /*aRadioDef*/,
-                         int aWidth, WindowHandle aParent, bool aNonNative,
-                         bool /*aEmulateClassicStyle*/,
-                         const TTaskDialogButtonClicked& aOnButtonClicked) {
-    const TaskDialogConfig spec = BuildTaskDialogConfig(
+int TaskDialogBox::Execute(std::uint32_t aCommonButtons, int aButtonDef, std::uint32_t aFlags,
+                           std::int32_t aDialogIcon, std::int32_t aFooterIcon, int /*aRadioDef*/,
+                           int aWidth, WindowHandle aParent, bool aNonNative,
+                           bool /*aEmulateClassicStyle*/,
+                           const TaskDialogButtonClicked& aOnButtonClicked) {
+    const TaskDialogConfig config = BuildTaskDialogConfig(
         *this, aCommonButtons, aButtonDef, aFlags, aDialogIcon, aFooterIcon, MainFormCaption());
     const HWND parent = aParent ? static_cast<HWND>(aParent) : win::DefaultDialogParent();
     const UINT width = aWidth > 0 ? static_cast<UINT>(aWidth) : 0;
@@ -34,13 +34,13 @@ int TTaskDialog::Execute(std::uint32_t aCommonButtons, int aButtonDef, std::uint
         win::TaskDialogHooks hooks;
         hooks.OnButtonClicked = aOnButtonClicked;
         const win::TaskDialogOutcome outcome =
-            win::ShowNativeTaskDialog(spec, parent, width, hooks);
+            win::ShowNativeTaskDialog(config, parent, width, hooks);
         if (outcome.Shown) {
             VerifyChecked = outcome.VerificationChecked;
             return outcome.Button;
         }
     }
-    return win::ShowEmulatedTaskDialog(spec, parent, width, aOnButtonClicked, VerifyChecked);
+    return win::ShowEmulatedTaskDialog(config, parent, width, aOnButtonClicked, VerifyChecked);
 }
 
 namespace win {
@@ -53,7 +53,7 @@ int ShowTaskMessage(const std::wstring& AInstruction, const std::wstring& AConte
                     std::uint32_t ACommonButtons, std::int32_t AIcon, HWND AParent,
                     const std::wstring& ATitle, const std::wstring& AFooter,
                     std::int32_t AFooterIcon, int AWidth) {
-    TTaskDialog dialog;
+    TaskDialogBox dialog;
     dialog.Title = ATitle;
     dialog.Inst = AInstruction;
     dialog.Content = AContent;

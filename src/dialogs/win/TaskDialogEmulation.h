@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "dialogs/core/TaskDialog.h"
+#include "dialogs/core/TaskDialogBox.h"
 
-// TTaskDialog::Execute is defined here: natively through TaskDialogIndirect, or by the
+// TaskDialogBox::Execute is defined here: natively through TaskDialogIndirect, or by the
 // imitation window where the system lacks it.
 namespace orvane::win {
 

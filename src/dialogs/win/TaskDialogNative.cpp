@@ -58,51 +58,51 @@ HWND DefaultDialogParent() {
     return ::GetActiveWindow();
 }
 
-TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogConfig& spec, HWND parent, UINT width,
+TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogConfig& config, HWND parent, UINT width,
                                        const TaskDialogHooks& hooks) {
     TaskDialogOutcome outcome;
     const TaskDialogIndirectFn taskDialogIndirect = FindTaskDialogIndirect();
     if (!taskDialogIndirect) {
         return outcome;
     }
-    const auto buttons = PlatformButtons(spec.Buttons);
-    const auto radios = PlatformButtons(spec.RadioButtons);
+    const auto buttons = PlatformButtons(config.Buttons);
+    const auto radios = PlatformButtons(config.RadioButtons);
 
     TASKDIALOGCONFIG cfg{};
     cfg.cbSize = sizeof cfg;
     cfg.hwndParent = parent;
-    cfg.dwFlags = spec.Flags;
-    cfg.dwCommonButtons = spec.CommonButtons;
-    cfg.pszWindowTitle = spec.WindowTitle.c_str();
-    if (spec.MainIconHandle) {
-        cfg.hMainIcon = static_cast<HICON>(spec.MainIconHandle);
+    cfg.dwFlags = config.Flags;
+    cfg.dwCommonButtons = config.CommonButtons;
+    cfg.pszWindowTitle = config.WindowTitle.c_str();
+    if (config.MainIconHandle) {
+        cfg.hMainIcon = static_cast<HICON>(config.MainIconHandle);
     } else {
-        cfg.pszMainIcon = MAKEINTRESOURCEW(spec.MainIcon);
+        cfg.pszMainIcon = MAKEINTRESOURCEW(config.MainIcon);
     }
-    cfg.pszMainInstruction = TextOrNull(spec.MainInstruction);
-    cfg.pszContent = TextOrNull(spec.Content);
+    cfg.pszMainInstruction = TextOrNull(config.MainInstruction);
+    cfg.pszContent = TextOrNull(config.Content);
     cfg.cButtons = static_cast<UINT>(buttons.size());
     cfg.pButtons = buttons.empty() ? nullptr : buttons.data();
-    cfg.nDefaultButton = spec.DefaultButton;
+    cfg.nDefaultButton = config.DefaultButton;
     cfg.cRadioButtons = static_cast<UINT>(radios.size());
     cfg.pRadioButtons = radios.empty() ? nullptr : radios.data();
-    cfg.nDefaultRadioButton = spec.DefaultRadioButton;
-    cfg.pszVerificationText = TextOrNull(spec.VerificationText);
-    cfg.pszExpandedInformation = TextOrNull(spec.ExpandedInformation);
-    cfg.pszExpandedControlText = TextOrNull(spec.ExpandedControlText);
-    if (spec.FooterIconHandle) {
-        cfg.hFooterIcon = static_cast<HICON>(spec.FooterIconHandle);
+    cfg.nDefaultRadioButton = config.DefaultRadioButton;
+    cfg.pszVerificationText = TextOrNull(config.VerificationText);
+    cfg.pszExpandedInformation = TextOrNull(config.ExpandedInformation);
+    cfg.pszExpandedControlText = TextOrNull(config.ExpandedControlText);
+    if (config.FooterIconHandle) {
+        cfg.hFooterIcon = static_cast<HICON>(config.FooterIconHandle);
     } else {
-        cfg.pszFooterIcon = MAKEINTRESOURCEW(spec.FooterIcon);
+        cfg.pszFooterIcon = MAKEINTRESOURCEW(config.FooterIcon);
     }
-    cfg.pszFooter = TextOrNull(spec.Footer);
+    cfg.pszFooter = TextOrNull(config.Footer);
     cfg.pfCallback = DialogCallback;
     cfg.lpCallbackData = reinterpret_cast<LONG_PTR>(&hooks);
     cfg.cxWidth = width;
 
     int button = 0;
     int radio = 0;
-    BOOL verified = (spec.Flags & TDF_VERIFICATION_FLAG_CHECKED) ? TRUE : FALSE;
+    BOOL verified = (config.Flags & TDF_VERIFICATION_FLAG_CHECKED) ? TRUE : FALSE;
     // Some implementations report a dialog that could not be created as success with the
     // dialog manager's failure result, -1.
     if (SUCCEEDED(taskDialogIndirect(&cfg, &button, &radio, &verified)) && button != -1) {

@@ -26,9 +26,9 @@ struct TaskDialogHooks {
 // True when the system has TaskDialogIndirect (Common Controls 6).
 bool IsTaskDialogAvailable();
 
-// Shows `spec` modally with TaskDialogIndirect. `width` is the dialog's width in dialog
+// Shows `config` modally with TaskDialogIndirect. `width` is the dialog's width in dialog
 // units, 0 for the platform's choice.
-TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogConfig& spec, HWND parent, UINT width,
+TaskDialogOutcome ShowNativeTaskDialog(const TaskDialogConfig& config, HWND parent, UINT width,
                                        const TaskDialogHooks& hooks);
 
 // The parent a dialog without an owner gets: the thread's active window, or none.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/core/Color.h"
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane {
 
@@ -9,38 +9,38 @@ namespace orvane {
 // automatic (or `DefaultsOnly` asks for the automatic value); the automatic value follows the
 // taskbar's light or dark appearance for icon roles and the applications' one for menu roles.
 
-TColor GetFontColor(const TOrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
-TColor GetBkColor(const TOrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
-TColor GetBarBk(const TOrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
-TColor GetGreenColor(const TOrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
-TColor GetYellowColor(const TOrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
-TColor GetRedColor(const TOrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
+ColorValue GetFontColor(const OrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
+ColorValue GetBkColor(const OrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
+ColorValue GetBarBk(const OrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
+ColorValue GetGreenColor(const OrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
+ColorValue GetYellowColor(const OrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
+ColorValue GetRedColor(const OrvaneOptions& o, bool DefaultsOnly, bool darkTaskbar);
 
 constexpr int kLightMenu = 0;
 constexpr int kDarkMenu = 1;
 
 // 0 for a light menu, 1 for a dark one.
-int GetMenuModeColor(const TOrvaneOptions& o, bool darkApps);
+int GetMenuModeColor(const OrvaneOptions& o, bool darkApps);
 
 // `nForceColorMode` 1 asks for the light highlight, any other positive value for the dark one,
 // 0 or less for the one of `menuMode`.
-TColor GetProcMenuHighlighColor(const TOrvaneOptions& o, bool DefaultsOnly, int nForceColorMode,
-                                int menuMode);
+ColorValue GetProcMenuHighlightColor(const OrvaneOptions& o, bool DefaultsOnly, int nForceColorMode,
+                                     int menuMode);
 
 // The tray menu's background: a dark grey, or the system's 3D face colour for a light menu.
-TColor MenuBackgroundColor(int menuMode);
+ColorValue MenuBackgroundColor(int menuMode);
 
 // The icon roles resolved once for one picture (system colours still unresolved).
 struct IconColors {
-    TColor Font = 0;
-    TColor Background = 0;
-    TColor BarBackground = 0;
-    TColor Green = 0;
-    TColor Yellow = 0;
-    TColor Red = 0;
+    ColorValue Font = 0;
+    ColorValue Background = 0;
+    ColorValue BarBackground = 0;
+    ColorValue Green = 0;
+    ColorValue Yellow = 0;
+    ColorValue Red = 0;
     bool operator==(const IconColors&) const = default;
 };
 
-IconColors ResolveIconColors(const TOrvaneOptions& o, bool darkTaskbar);
+IconColors ResolveIconColors(const OrvaneOptions& o, bool darkTaskbar);
 
 }  // namespace orvane

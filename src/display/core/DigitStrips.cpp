@@ -8,13 +8,13 @@ namespace {
 constexpr int kStripCells = 11;
 }
 
-TDigitStrips::TDigitStrips()
+DigitStrips::DigitStrips()
     : PicClip_3(ParseStrip(kPicClip3Rows, kStripCells)),
       PicClip_3_20(ParseStrip(kPicClip320Rows, kStripCells)),
       PicClip_3_24(ParseStrip(kPicClip324Rows, kStripCells)),
       PicClip_4(ParseStrip(kPicClip4Rows, kStripCells)) {}
 
-TPicClip& TDigitStrips::GetPicClip(int number, int dpi) {
+PicClip& DigitStrips::GetPicClip(int number, int dpi) {
     if (number >= 4) {
         return PicClip_4;
     }

@@ -63,7 +63,7 @@ int CellOf(wchar_t ch) {
 
 }  // namespace
 
-std::wstring IconValueText(const TOrvaneOptions& o, const MemorySnapshot& s,
+std::wstring IconValueText(const OrvaneOptions& o, const MemorySnapshot& s,
                            const NumberSeparators& sep) {
     std::wstring text;
     const std::uint32_t load = s.MemoryLoad;
@@ -91,11 +91,11 @@ std::wstring IconValueText(const TOrvaneOptions& o, const MemorySnapshot& s,
     return text;
 }
 
-std::uint64_t DisplayedTotalOf(const TOrvaneOptions& o, const MemorySnapshot& s) {
+std::uint64_t DisplayedTotalOf(const OrvaneOptions& o, const MemorySnapshot& s) {
     return o.ShowPage ? s.TotalPageFile : s.TotalPhys;
 }
 
-IconText MakeIconText(const TOrvaneOptions& o, const MemorySnapshot& s, const NumberSeparators& sep,
+IconText MakeIconText(const OrvaneOptions& o, const MemorySnapshot& s, const NumberSeparators& sep,
                       int dpi) {
     IconText t;
     t.Value = IconValueText(o, s, sep);
@@ -110,7 +110,7 @@ IconText MakeIconText(const TOrvaneOptions& o, const MemorySnapshot& s, const Nu
     return t;
 }
 
-IconGeometry ComputeIconGeometry(const TOrvaneOptions& o, std::uint32_t load, int iconSize,
+IconGeometry ComputeIconGeometry(const OrvaneOptions& o, std::uint32_t load, int iconSize,
                                  int dpi) {
     IconGeometry g;
     const int n = iconSize;
@@ -128,7 +128,7 @@ IconGeometry ComputeIconGeometry(const TOrvaneOptions& o, std::uint32_t load, in
     return g;
 }
 
-TColor LoadColor(const TOrvaneOptions& o, const IconColors& c, std::uint32_t load) {
+ColorValue LoadColor(const OrvaneOptions& o, const IconColors& c, std::uint32_t load) {
     const std::int64_t l = load;
     if (l < o.YellowPercent) {
         return c.Green;
@@ -136,15 +136,15 @@ TColor LoadColor(const TOrvaneOptions& o, const IconColors& c, std::uint32_t loa
     return l < o.RedPercent ? c.Yellow : c.Red;
 }
 
-TColor DigitColor(const TOrvaneOptions& o, const IconColors& c, std::uint32_t load) {
+ColorValue DigitColor(const OrvaneOptions& o, const IconColors& c, std::uint32_t load) {
     return o.DigitsColored ? LoadColor(o, c, load) : c.Font;
 }
 
-void DrawIconBackground(PixelBuffer& canvas, const TOrvaneOptions& o, std::uint32_t load,
+void DrawIconBackground(PixelBuffer& canvas, const OrvaneOptions& o, std::uint32_t load,
                         const IconColors& c, int dpi) {
     const int n = canvas.Width();
     const IconGeometry g = ComputeIconGeometry(o, load, n, dpi);
-    const TColor background = o.TransBk ? kTransparentKey : c.Background;
+    const ColorValue background = o.TransBk ? kTransparentKey : c.Background;
     const int barBottom = g.BarTop + g.BarHeight - 1;
 
     canvas.FillRect(Rect{0, 0, n, n}, background);
@@ -161,8 +161,8 @@ void DrawIconBackground(PixelBuffer& canvas, const TOrvaneOptions& o, std::uint3
     }
 }
 
-void DrawStripDigits(PixelBuffer& canvas, const TOrvaneOptions& o, const IconText& text,
-                     TColor digitColor, int dpi, TDigitStrips& strips, PixelBuffer& glyph) {
+void DrawStripDigits(PixelBuffer& canvas, const OrvaneOptions& o, const IconText& text,
+                     ColorValue digitColor, int dpi, DigitStrips& strips, PixelBuffer& glyph) {
     const int n = canvas.Width();
     const std::size_t count = text.Drawn.size();
     if (count < 1 || count > 4) {
@@ -173,7 +173,7 @@ void DrawStripDigits(PixelBuffer& canvas, const TOrvaneOptions& o, const IconTex
         --y;
     }
     StripLayout layout = LayoutFor(count, dpi, n);
-    TPicClip& strip = strips.GetPicClip(count == 4 ? 4 : 3, dpi);
+    PicClip& strip = strips.GetPicClip(count == 4 ? 4 : 3, dpi);
     const int dotRow = y + strips.GetPicClip(3, dpi).CellHeight() - 1;
     const bool magentaText = o.FontColor == kStripPaper;
 
@@ -213,8 +213,8 @@ bool TakeRedraw(std::wstring& lastDrawText, const std::wstring& drawn, bool have
     return true;
 }
 
-void DrawIconPicture(PixelBuffer& canvas, const TOrvaneOptions& o, std::uint32_t load,
-                     const IconText& text, const IconColors& c, int dpi, TDigitStrips& strips,
+void DrawIconPicture(PixelBuffer& canvas, const OrvaneOptions& o, std::uint32_t load,
+                     const IconText& text, const IconColors& c, int dpi, DigitStrips& strips,
                      PixelBuffer& glyph) {
     DrawIconBackground(canvas, o, load, c, dpi);
     if (text.StripPath) {
@@ -222,7 +222,7 @@ void DrawIconPicture(PixelBuffer& canvas, const TOrvaneOptions& o, std::uint32_t
     }
 }
 
-Point FontTextOrigin(const TOrvaneOptions& o, int iconSize, int dpi, int textWidth) {
+Point FontTextOrigin(const OrvaneOptions& o, int iconSize, int dpi, int textWidth) {
     const int x = (iconSize - std::abs(textWidth)) / 2 - 1;
     const int y = o.BarBottom ? -1 : iconSize / 2 - ScaleByDpi(3, dpi);
     return Point{x, y};

@@ -5,18 +5,18 @@
 
 namespace orvane {
 
-TPicClip::TPicClip(PixelBuffer picture, int rows, int cols)
+PicClip::PicClip(PixelBuffer picture, int rows, int cols)
     : Rows(rows), Cols(cols), picture_(std::move(picture)) {}
 
-int TPicClip::CellWidth() const {
+int PicClip::CellWidth() const {
     return Cols > 0 ? picture_.Width() / Cols : 0;
 }
 
-int TPicClip::CellHeight() const {
+int PicClip::CellHeight() const {
     return Rows > 0 ? picture_.Height() / Rows : 0;
 }
 
-const PixelBuffer& TPicClip::GetCell(int index) {
+const PixelBuffer& PicClip::GetCell(int index) {
     const int w = CellWidth();
     const int h = CellHeight();
     if (index < 0 || index >= Rows * Cols || w == 0 || h == 0) {
@@ -30,21 +30,21 @@ const PixelBuffer& TPicClip::GetCell(int index) {
     return cell_;
 }
 
-void TPicClip::Draw(PixelBuffer& canvas, int x, int y, int index) {
+void PicClip::Draw(PixelBuffer& canvas, int x, int y, int index) {
     const PixelBuffer& cell = GetCell(index);
     if (!cell.Empty()) {
         canvas.Draw(cell, Rect{0, 0, cell.Width(), cell.Height()}, x, y);
     }
 }
 
-TPicClip ParseStrip(const char* rows, int cols) {
+PicClip ParseStrip(const char* rows, int cols) {
     std::string_view text(rows);
     while (!text.empty() && text.front() == '\n') {
         text.remove_prefix(1);
     }
     const std::size_t header = text.find('\n');
     text.remove_prefix(header == std::string_view::npos ? text.size() : header + 1);
-    return TPicClip(ParsePixelRows(text, {{'#', kStripInk}, {'.', kStripPaper}}), 1, cols);
+    return PicClip(ParsePixelRows(text, {{'#', kStripInk}, {'.', kStripPaper}}), 1, cols);
 }
 
 }  // namespace orvane

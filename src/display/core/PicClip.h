@@ -4,14 +4,14 @@
 
 namespace orvane {
 
-constexpr TColor kStripInk = RgbColor(0, 0, 0);
-constexpr TColor kStripPaper = RgbColor(255, 0, 255);
+constexpr ColorValue kStripInk = RgbColor(0, 0, 0);
+constexpr ColorValue kStripPaper = RgbColor(255, 0, 255);
 
 // One strip of equally sized cells cut out one at a time.
-class TPicClip {
+class PicClip {
   public:
-    TPicClip() = default;
-    TPicClip(PixelBuffer picture, int rows, int cols);
+    PicClip() = default;
+    PicClip(PixelBuffer picture, int rows, int cols);
 
     int Rows = 1;
     int Cols = 1;
@@ -32,6 +32,6 @@ class TPicClip {
 };
 
 // Reads a strip written as '#'/'.' rows below one header line that numbers the cells.
-TPicClip ParseStrip(const char* rows, int cols);
+PicClip ParseStrip(const char* rows, int cols);
 
 }  // namespace orvane

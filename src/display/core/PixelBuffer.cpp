@@ -5,23 +5,23 @@
 
 namespace orvane {
 
-PixelBuffer::PixelBuffer(int width, int height, TColor fill) {
+PixelBuffer::PixelBuffer(int width, int height, ColorValue fill) {
     Resize(width, height, fill);
 }
 
-void PixelBuffer::Resize(int width, int height, TColor fill) {
+void PixelBuffer::Resize(int width, int height, ColorValue fill) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill);
 }
 
-void PixelBuffer::SetPixel(int x, int y, TColor c) {
+void PixelBuffer::SetPixel(int x, int y, ColorValue c) {
     if (Contains(x, y)) {
         pixels_[Index(x, y)] = c;
     }
 }
 
-void PixelBuffer::FillRect(Rect r, TColor c) {
+void PixelBuffer::FillRect(Rect r, ColorValue c) {
     const int left = std::max(r.left, 0);
     const int top = std::max(r.top, 0);
     const int right = std::min(r.right, width_);
@@ -33,7 +33,7 @@ void PixelBuffer::FillRect(Rect r, TColor c) {
     }
 }
 
-void PixelBuffer::ReplaceColor(TColor from, TColor to) {
+void PixelBuffer::ReplaceColor(ColorValue from, ColorValue to) {
     std::replace(pixels_.begin(), pixels_.end(), from, to);
 }
 
@@ -55,11 +55,11 @@ void PixelBuffer::Blend(const PixelBuffer& src, Rect area, int x, int y, PixelFn
 }
 
 void PixelBuffer::Draw(const PixelBuffer& src, Rect area, int x, int y) {
-    Blend(src, area, x, y, [](TColor& dst, TColor s) { dst = s; });
+    Blend(src, area, x, y, [](ColorValue& dst, ColorValue s) { dst = s; });
 }
 
-void PixelBuffer::DrawTransparent(const PixelBuffer& src, int x, int y, TColor key) {
-    Blend(src, Rect{0, 0, src.width_, src.height_}, x, y, [key](TColor& dst, TColor s) {
+void PixelBuffer::DrawTransparent(const PixelBuffer& src, int x, int y, ColorValue key) {
+    Blend(src, Rect{0, 0, src.width_, src.height_}, x, y, [key](ColorValue& dst, ColorValue s) {
         if (s != key) {
             dst = s;
         }
@@ -67,11 +67,11 @@ void PixelBuffer::DrawTransparent(const PixelBuffer& src, int x, int y, TColor k
 }
 
 PixelBuffer ParsePixelRows(std::string_view text, const PixelLegend& legend) {
-    std::vector<std::vector<TColor>> rows;
+    std::vector<std::vector<ColorValue>> rows;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::vector<TColor> row;
+        std::vector<ColorValue> row;
         for (const char ch : text.substr(start, end - start)) {
             if (ch == ' ' || ch == '\r' || ch == '\t') {
                 continue;
@@ -107,7 +107,7 @@ std::string FormatPixelRows(const PixelBuffer& picture, const PixelLegend& legen
     std::string text;
     for (int y = 0; y < picture.Height(); ++y) {
         for (int x = 0; x < picture.Width(); ++x) {
-            const TColor c = picture.At(x, y);
+            const ColorValue c = picture.At(x, y);
             const auto it = std::find_if(legend.begin(), legend.end(),
                                          [c](const auto& entry) { return entry.second == c; });
             text += it == legend.end() ? '?' : it->first;

@@ -15,7 +15,7 @@ namespace orvane {
 class PixelBuffer {
   public:
     PixelBuffer() = default;
-    PixelBuffer(int width, int height, TColor fill = 0);
+    PixelBuffer(int width, int height, ColorValue fill = 0);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -23,18 +23,18 @@ class PixelBuffer {
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
     // Unchecked; use Contains first when the place may lie outside.
-    TColor At(int x, int y) const { return pixels_[Index(x, y)]; }
-    const std::vector<TColor>& Pixels() const { return pixels_; }
+    ColorValue At(int x, int y) const { return pixels_[Index(x, y)]; }
+    const std::vector<ColorValue>& Pixels() const { return pixels_; }
 
-    void Resize(int width, int height, TColor fill = 0);
-    void SetPixel(int x, int y, TColor c);
-    void FillRect(Rect r, TColor c);
+    void Resize(int width, int height, ColorValue fill = 0);
+    void SetPixel(int x, int y, ColorValue c);
+    void FillRect(Rect r, ColorValue c);
     // Every pixel of exactly `from` becomes `to`.
-    void ReplaceColor(TColor from, TColor to);
+    void ReplaceColor(ColorValue from, ColorValue to);
     // Copies `area` of `src` with its top-left corner at (x, y), every pixel included.
     void Draw(const PixelBuffer& src, Rect area, int x, int y);
     // Copies `src` with its top-left corner at (x, y), leaving out its pixels of exactly `key`.
-    void DrawTransparent(const PixelBuffer& src, int x, int y, TColor key);
+    void DrawTransparent(const PixelBuffer& src, int x, int y, ColorValue key);
 
     bool operator==(const PixelBuffer&) const = default;
 
@@ -48,11 +48,11 @@ class PixelBuffer {
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<TColor> pixels_;
+    std::vector<ColorValue> pixels_;
 };
 
 // A palette entry for pictures written as text, one character per pixel.
-using PixelLegend = std::vector<std::pair<char, TColor>>;
+using PixelLegend = std::vector<std::pair<char, ColorValue>>;
 
 // Reads a picture written as rows of characters (one line per pixel row, blanks ignored).
 // Returns an empty picture when the rows differ in length or a character is not in the legend.

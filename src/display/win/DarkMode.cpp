@@ -57,31 +57,32 @@ bool IsDarkTheme(bool System) {
     return value == 0;
 }
 
-TColor ColorToRgb(TColor c) {
+ColorValue ColorToRgb(ColorValue c) {
     if (IsSystemColor(c)) {
-        return static_cast<TColor>(::GetSysColor(SystemColorIndex(c)));
+        return static_cast<ColorValue>(::GetSysColor(SystemColorIndex(c)));
     }
     return c;
 }
 
-int MenuModeNow(const TOrvaneOptions& o) {
+int MenuModeNow(const OrvaneOptions& o) {
     return GetMenuModeColor(o, IsDarkTheme(false));
 }
 
-TColor ProcMenuHighlightNow(const TOrvaneOptions& o, bool DefaultsOnly, int nForceColorMode) {
+ColorValue ProcMenuHighlightNow(const OrvaneOptions& o, bool DefaultsOnly, int nForceColorMode) {
     // A forced mode needs no look at the theme.
     const int mode = nForceColorMode > 0 ? kLightMenu : MenuModeNow(o);
-    return GetProcMenuHighlighColor(o, DefaultsOnly, nForceColorMode, mode);
+    return GetProcMenuHighlightColor(o, DefaultsOnly, nForceColorMode, mode);
 }
 
-void SetFontColor(TOrvaneOptions& o) {
+void SetFontColor(OrvaneOptions& o) {
     o.Font.Color =
         o.FontColor != kAutomaticColor ? o.FontColor : GetFontColor(o, true, IsDarkTheme(true));
 }
 
-IconColors CurrentIconColors(const TOrvaneOptions& o) {
+IconColors CurrentIconColors(const OrvaneOptions& o) {
     IconColors c = ResolveIconColors(o, IsDarkTheme(true));
-    for (TColor* role : {&c.Font, &c.Background, &c.BarBackground, &c.Green, &c.Yellow, &c.Red}) {
+    for (ColorValue* role :
+         {&c.Font, &c.Background, &c.BarBackground, &c.Green, &c.Yellow, &c.Red}) {
         *role = ColorToRgb(*role);
     }
     return c;

@@ -15,17 +15,17 @@ bool IsWindows10OrLater();
 bool IsDarkTheme(bool System);
 
 // A colour value with a system colour (0xFF0000nn) replaced by its current RGB.
-TColor ColorToRgb(TColor c);
+ColorValue ColorToRgb(ColorValue c);
 
 // The menu roles with the applications' appearance read now: 0 light, 1 dark; and the
 // heavy-process highlight (`nForceColorMode` 1 light, 2 dark, 0 the current mode).
-int MenuModeNow(const TOrvaneOptions& o);
-TColor ProcMenuHighlightNow(const TOrvaneOptions& o, bool DefaultsOnly, int nForceColorMode);
+int MenuModeNow(const OrvaneOptions& o);
+ColorValue ProcMenuHighlightNow(const OrvaneOptions& o, bool DefaultsOnly, int nForceColorMode);
 
 // Gives the settings font the digit colour: `FontColor`, or its automatic value.
-void SetFontColor(TOrvaneOptions& o);
+void SetFontColor(OrvaneOptions& o);
 
 // The icon roles of the current settings and taskbar appearance, as concrete colours.
-IconColors CurrentIconColors(const TOrvaneOptions& o);
+IconColors CurrentIconColors(const OrvaneOptions& o);
 
 }  // namespace orvane::win

@@ -8,7 +8,7 @@ namespace orvane::win {
 
 namespace {
 
-LOGFONTW IconLogFont(const TFontSpec& font, int dpi) {
+LOGFONTW IconLogFont(const FontSpec& font, int dpi) {
     LOGFONTW lf{};
     lf.lfHeight = -::MulDiv(font.Size, dpi, 72);
     lf.lfWeight = (font.Style & kFontBold) ? FW_BOLD : FW_NORMAL;
@@ -26,8 +26,8 @@ LOGFONTW IconLogFont(const TFontSpec& font, int dpi) {
 
 }  // namespace
 
-void FontDigitsPainter::Draw(PixelBuffer& canvas, const TOrvaneOptions& o, const std::wstring& text,
-                             TColor colour, int dpi) {
+void FontDigitsPainter::Draw(PixelBuffer& canvas, const OrvaneOptions& o, const std::wstring& text,
+                             ColorValue colour, int dpi) {
     if (!surface_ || surface_->Width() != canvas.Width() || surface_->Height() != canvas.Height()) {
         surface_ = std::make_unique<DibCanvas>(canvas.Width(), canvas.Height());
     }
@@ -53,8 +53,8 @@ void FontDigitsPainter::Draw(PixelBuffer& canvas, const TOrvaneOptions& o, const
     surface_->CopyTo(canvas);
 }
 
-void DrawFontDigits(PixelBuffer& canvas, const TOrvaneOptions& o, const std::wstring& text,
-                    TColor colour, int dpi) {
+void DrawFontDigits(PixelBuffer& canvas, const OrvaneOptions& o, const std::wstring& text,
+                    ColorValue colour, int dpi) {
     FontDigitsPainter().Draw(canvas, o, text, colour, dpi);
 }
 

@@ -8,7 +8,7 @@
 #include "common/win/Handles.h"
 #include "display/core/PixelBuffer.h"
 #include "display/win/IconBitmap.h"
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane::win {
 
@@ -17,8 +17,8 @@ namespace orvane::win {
 class FontDigitsPainter {
   public:
     // As DrawFontDigits.
-    void Draw(PixelBuffer& canvas, const TOrvaneOptions& o, const std::wstring& text, TColor colour,
-              int dpi);
+    void Draw(PixelBuffer& canvas, const OrvaneOptions& o, const std::wstring& text,
+              ColorValue colour, int dpi);
 
   private:
     std::unique_ptr<DibCanvas> surface_;
@@ -28,7 +28,7 @@ class FontDigitsPainter {
 
 // Writes `text` onto the picture in the settings font, anti-aliased, with a transparent
 // background, centred as the icon wants it. `colour` is a concrete RGB colour.
-void DrawFontDigits(PixelBuffer& canvas, const TOrvaneOptions& o, const std::wstring& text,
-                    TColor colour, int dpi);
+void DrawFontDigits(PixelBuffer& canvas, const OrvaneOptions& o, const std::wstring& text,
+                    ColorValue colour, int dpi);
 
 }  // namespace orvane::win

@@ -70,7 +70,7 @@ void DibCanvas::CopyTo(PixelBuffer& picture) const {
         for (int x = 0; x < width_; ++x) {
             // GDI may leave bits in the unused alpha byte; only the colour counts.
             const std::uint32_t c = bits_[static_cast<std::size_t>(y) * width_ + x] & 0xFFFFFFu;
-            picture.SetPixel(x, y, static_cast<TColor>(SwapRedBlue(c)));
+            picture.SetPixel(x, y, static_cast<ColorValue>(SwapRedBlue(c)));
         }
     }
 }
@@ -107,7 +107,7 @@ UniqueIcon IconMaker::Make(const PixelBuffer& picture) {
     for (int y = 0; y < h; ++y) {
         const std::size_t row = static_cast<std::size_t>(h - 1 - y);
         for (int x = 0; x < w; ++x) {
-            const TColor c = picture.At(x, y);
+            const ColorValue c = picture.At(x, y);
             if (c == kTransparentKey) {
                 mask[row * maskStride + x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
                 continue;
@@ -142,7 +142,7 @@ PixelBuffer ReadBitmapPixels(HBITMAP bitmap) {
     for (int y = 0; y < bm.bmHeight; ++y) {
         for (int x = 0; x < bm.bmWidth; ++x) {
             const std::uint32_t c = bits[static_cast<std::size_t>(y) * bm.bmWidth + x];
-            picture.SetPixel(x, y, static_cast<TColor>(SwapRedBlue(c & 0xFFFFFFu)));
+            picture.SetPixel(x, y, static_cast<ColorValue>(SwapRedBlue(c & 0xFFFFFFu)));
         }
     }
     return picture;

@@ -5,8 +5,8 @@
 
 namespace orvane::win {
 
-void MenuBackground::InitBgMenu(HMENU menu, const TOrvaneOptions& o) {
-    const TColor colour = ColorToRgb(MenuBackgroundColor(MenuModeNow(o)));
+void MenuBackground::InitBgMenu(HMENU menu, const OrvaneOptions& o) {
+    const ColorValue colour = ColorToRgb(MenuBackgroundColor(MenuModeNow(o)));
     UniqueBrush brush(::CreateSolidBrush(static_cast<COLORREF>(colour)));
     if (!brush) {
         return;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "common/win/Handles.h"
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane::win {
 
@@ -11,7 +11,7 @@ namespace orvane::win {
 class MenuBackground {
   public:
     // Gives `menu` a brush of the current menu mode's background colour.
-    void InitBgMenu(HMENU menu, const TOrvaneOptions& o);
+    void InitBgMenu(HMENU menu, const OrvaneOptions& o);
     HBRUSH Brush() const { return brush_.get(); }
 
   private:

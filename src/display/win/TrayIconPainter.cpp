@@ -28,7 +28,7 @@ void TrayIconPainter::InitVisualSettings(HWND mainWindow) {
     separators_ = UserNumberSeparators();
 }
 
-bool TrayIconPainter::DrawPreview(const TOrvaneOptions& o, const MemorySnapshot& s,
+bool TrayIconPainter::DrawPreview(const OrvaneOptions& o, const MemorySnapshot& s,
                                   std::wstring& lastDrawText, bool haveSummary) {
     const IconText text = MakeIconText(o, s, separators_, dpi_);
     if (!TakeRedraw(lastDrawText, text.Drawn, haveSummary)) {

@@ -11,7 +11,7 @@
 #include "display/win/FontDigits.h"
 #include "display/win/IconBitmap.h"
 #include "monitor/core/MemorySnapshot.h"
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane::win {
 
@@ -28,7 +28,7 @@ class TrayIconPainter {
 
     // Draws the picture when its text differs from `lastDrawText` (then remembered there), or
     // when `haveSummary` is false (no memory summary kept yet). True exactly when it drew.
-    bool DrawPreview(const TOrvaneOptions& o, const MemorySnapshot& s, std::wstring& lastDrawText,
+    bool DrawPreview(const OrvaneOptions& o, const MemorySnapshot& s, std::wstring& lastDrawText,
                      bool haveSummary);
 
     // The picture as an icon for the tray; the caller owns it.
@@ -44,7 +44,7 @@ class TrayIconPainter {
     int dpi_ = 96;
     int iconSize_ = 16;
     NumberSeparators separators_;
-    TDigitStrips strips_;
+    DigitStrips strips_;
     PixelBuffer iconBitmap_;
     PixelBuffer glyphBitmap_;
     FontDigitsPainter fontDigits_;

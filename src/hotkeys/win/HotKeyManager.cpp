@@ -11,17 +11,17 @@ namespace {
 constexpr wchar_t kClassName[] = L"OrvaneHotKeyWindow";
 }
 
-THotKeyManager::THotKeyManager() {
+HotKeyManager::HotKeyManager() {
     RegisterClassOnce(kClassName, nullptr, nullptr);
     CreateWindowFor(kClassName, L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE);
 }
 
-THotKeyManager::~THotKeyManager() {
+HotKeyManager::~HotKeyManager() {
     ClearHotKeys();
     DestroyOwnWindow();
 }
 
-std::uint16_t THotKeyManager::AddHotKey(std::uint32_t hotKey) {
+std::uint16_t HotKeyManager::AddHotKey(std::uint32_t hotKey) {
     const HotKeyParts parts = SplitHotKey(hotKey);
     UniqueAtom atom(::GlobalAddAtomW(HotKeyAtomName(hotKey).c_str()));
     if (!atom || !::RegisterHotKey(Handle(), atom.get(), parts.Modifiers, parts.VirtualKey)) {
@@ -32,18 +32,18 @@ std::uint16_t THotKeyManager::AddHotKey(std::uint32_t hotKey) {
     return index;
 }
 
-bool THotKeyManager::RemoveEntry(std::vector<HotKeyEntry>::iterator entry) {
+bool HotKeyManager::RemoveEntry(std::vector<HotKeyEntry>::iterator entry) {
     const bool released = ::UnregisterHotKey(Handle(), entry->Index.get()) != FALSE;
     entries_.erase(entry);  // releases the atom whether or not the unregister worked
     return released;
 }
 
-std::vector<THotKeyManager::HotKeyEntry>::iterator THotKeyManager::FindIndex(std::uint16_t index) {
+std::vector<HotKeyManager::HotKeyEntry>::iterator HotKeyManager::FindIndex(std::uint16_t index) {
     return std::find_if(entries_.begin(), entries_.end(),
                         [index](const HotKeyEntry& e) { return e.Index.get() == index; });
 }
 
-std::uint16_t THotKeyManager::ChangeHotKey(std::uint16_t index, std::uint32_t newHotKey) {
+std::uint16_t HotKeyManager::ChangeHotKey(std::uint16_t index, std::uint32_t newHotKey) {
     const auto entry = FindIndex(index);
     if (entry == entries_.end()) {
         return 0;
@@ -52,24 +52,24 @@ std::uint16_t THotKeyManager::ChangeHotKey(std::uint16_t index, std::uint32_t ne
     return AddHotKey(newHotKey);
 }
 
-bool THotKeyManager::RemoveHotKey(std::uint32_t hotKey) {
+bool HotKeyManager::RemoveHotKey(std::uint32_t hotKey) {
     const auto entry = std::find_if(entries_.begin(), entries_.end(),
                                     [hotKey](const HotKeyEntry& e) { return e.HotKey == hotKey; });
     return entry != entries_.end() && RemoveEntry(entry);
 }
 
-bool THotKeyManager::RemoveHotKeyByIndex(std::uint16_t index) {
+bool HotKeyManager::RemoveHotKeyByIndex(std::uint16_t index) {
     const auto entry = FindIndex(index);
     return entry != entries_.end() && RemoveEntry(entry);
 }
 
-void THotKeyManager::ClearHotKeys() {
+void HotKeyManager::ClearHotKeys() {
     while (!entries_.empty()) {
         RemoveEntry(std::prev(entries_.end()));
     }
 }
 
-bool THotKeyManager::HotKeyValid(std::uint32_t hotKey) {
+bool HotKeyManager::HotKeyValid(std::uint32_t hotKey) {
     const HotKeyParts parts = SplitHotKey(hotKey);
     const UniqueAtom atom(::GlobalAddAtomW(HotKeyAtomName(hotKey).c_str()));
     if (!atom) {
@@ -87,7 +87,7 @@ bool THotKeyManager::HotKeyValid(std::uint32_t hotKey) {
     return true;
 }
 
-LRESULT THotKeyManager::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT HotKeyManager::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_HOTKEY && OnHotKeyPressed) {
         const std::uint32_t value = JoinHotKey(LOWORD(lp), HIWORD(lp));
         for (const auto& e : entries_) {

@@ -13,12 +13,12 @@ namespace orvane::win {
 
 // Registers system-wide hotkeys on a hidden window of its own and reports each press.
 // Every registration is identified by a global atom named after the hotkey value.
-class THotKeyManager : private Window {
+class HotKeyManager : private Window {
   public:
-    using TOnHotKeyPressed = std::function<void(std::uint32_t hotKey, std::uint16_t index)>;
+    using HotKeyPressedHandler = std::function<void(std::uint32_t hotKey, std::uint16_t index)>;
 
-    THotKeyManager();
-    ~THotKeyManager() override;
+    HotKeyManager();
+    ~HotKeyManager() override;
 
     // Registers the hotkey; returns its atom, or 0 when the platform refuses it.
     std::uint16_t AddHotKey(std::uint32_t hotKey);
@@ -34,7 +34,7 @@ class THotKeyManager : private Window {
     std::size_t Count() const { return entries_.size(); }
     HWND Handle() const { return Window::Handle(); }
 
-    TOnHotKeyPressed OnHotKeyPressed;
+    HotKeyPressedHandler OnHotKeyPressed;
 
   private:
     struct HotKeyEntry {

@@ -20,7 +20,7 @@ class DialogOpenFlag {
 
 }  // namespace
 
-void RunHighMemoryActions(const TOrvaneOptions& options, const MemorySnapshot& snapshot,
+void RunHighMemoryActions(const OrvaneOptions& options, const MemorySnapshot& snapshot,
                           bool& warningDialogOpen, const HighMemoryActions& actions) {
     if (options.DefragOnHighMemory) {
         actions.TrimAllWorkingSets();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "monitor/core/MemorySnapshot.h"
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane {
 
@@ -19,7 +19,7 @@ struct HighMemoryActions {
 // The actions of a fired high-memory check, in order: trim, balloon, dialog, log line, each as
 // `options` asks. The dialog is skipped while `warningDialogOpen`, which is true while it is
 // shown. `options` is read afresh after the dialog, which may change it.
-void RunHighMemoryActions(const TOrvaneOptions& options, const MemorySnapshot& snapshot,
+void RunHighMemoryActions(const OrvaneOptions& options, const MemorySnapshot& snapshot,
                           bool& warningDialogOpen, const HighMemoryActions& actions);
 
 }  // namespace orvane

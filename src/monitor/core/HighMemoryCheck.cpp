@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-void HighMemoryCheck::Check(std::uint32_t memoryLoad, const TOrvaneOptions& options,
+void HighMemoryCheck::Check(std::uint32_t memoryLoad, const OrvaneOptions& options,
                             std::uint32_t nowTick, const std::function<void()>& actions) {
     if (!HighMemoryActionsWanted(options)) {
         return;
@@ -27,7 +27,7 @@ bool HighMemoryCheck::ShouldFire(std::uint32_t memoryLoad, std::int32_t redPerce
     return true;
 }
 
-bool HighMemoryActionsWanted(const TOrvaneOptions& options) {
+bool HighMemoryActionsWanted(const OrvaneOptions& options) {
     return options.Warn || options.DefragOnHighMemory || options.WarnMsgBox || options.WriteLog;
 }
 

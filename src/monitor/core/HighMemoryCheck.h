@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane {
 
@@ -20,7 +20,7 @@ class HighMemoryCheck {
     // switched on. Otherwise runs `actions` when the load has risen to RedPercent and five
     // minutes have passed since the last firing, then remembers the load. If `actions` throws,
     // the load is not remembered and the exception goes on to the caller.
-    void Check(std::uint32_t memoryLoad, const TOrvaneOptions& options, std::uint32_t nowTick,
+    void Check(std::uint32_t memoryLoad, const OrvaneOptions& options, std::uint32_t nowTick,
                const std::function<void()>& actions);
 
     // The load seen by the last completed check; 0 before the first.
@@ -34,7 +34,7 @@ class HighMemoryCheck {
 };
 
 // Whether any of Warn, DefragOnHighMemory, WarnMsgBox and WriteLog is on.
-bool HighMemoryActionsWanted(const TOrvaneOptions& options);
+bool HighMemoryActionsWanted(const OrvaneOptions& options);
 
 // The title and text of the low-memory balloon and dialog; the text says whether the working
 // sets were already trimmed.

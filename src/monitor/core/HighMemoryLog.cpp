@@ -14,7 +14,7 @@ std::wstring HighMemoryLogLine(const std::wstring& date, const std::wstring& tim
            L"页面文件: " + UsedOfTotal(snapshot.TotalPageFile, snapshot.AvailPageFile, separators);
 }
 
-TMsgBox NoHighMemoryLogBox(int redPercent, const std::wstring& logFile) {
+MessageBoxBuilder NoHighMemoryLogBox(int redPercent, const std::wstring& logFile) {
     return NewMsgBox(L"尚未记录到高内存值")
         .Text(L"仅当内存超过 " + std::to_wstring(static_cast<long long>(redPercent) - 1) +
               L"% 的内存负载")

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/core/LocaleFormat.h"
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "monitor/core/MemorySnapshot.h"
 
 namespace orvane {
@@ -14,7 +14,7 @@ std::wstring HighMemoryLogLine(const std::wstring& date, const std::wstring& tim
                                const MemorySnapshot& snapshot, const NumberSeparators& separators);
 
 // The notice of the log command when nothing has been logged yet.
-TMsgBox NoHighMemoryLogBox(int redPercent, const std::wstring& logFile);
+MessageBoxBuilder NoHighMemoryLogBox(int redPercent, const std::wstring& logFile);
 
 // The text of a failed file operation, by its system error code: "File not found", "Invalid
 // filename", "File access denied", "Disk full", or "I/O error <code>".

@@ -2,8 +2,8 @@
 
 namespace orvane {
 
-TMsgBox LowMemoryDialogBox(const std::wstring& title, const std::wstring& text,
-                           bool* dontShowAgain) {
+MessageBoxBuilder LowMemoryDialogBox(const std::wstring& title, const std::wstring& text,
+                                     bool* dontShowAgain) {
     return NewMsgBox(title)
         .Text(text)
         .Warning()
@@ -13,11 +13,11 @@ TMsgBox LowMemoryDialogBox(const std::wstring& title, const std::wstring& text,
         .AddButton(L"关闭(&C)", kLowMemoryCloseButton);
 }
 
-void RunLowMemoryDialog(TOrvaneOptions& options, const std::wstring& title,
-                        const std::wstring& text, const LowMemoryDialogActions& actions) {
+void RunLowMemoryDialog(OrvaneOptions& options, const std::wstring& title, const std::wstring& text,
+                        const LowMemoryDialogActions& actions) {
     bool dontShowAgain = false;
     actions.ForceForeground();
-    TMsgBox box = LowMemoryDialogBox(title, text, &dontShowAgain);
+    MessageBoxBuilder box = LowMemoryDialogBox(title, text, &dontShowAgain);
     const int result = actions.Execute(box);
     options.WarnMsgBox = !dontShowAgain;
     if (result == kLowMemoryDefragButton) {

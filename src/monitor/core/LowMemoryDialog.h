@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "dialogs/core/MsgBox.h"
-#include "settings/core/Options.h"
+#include "dialogs/core/MessageBoxBuilder.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane {
 
@@ -16,13 +16,13 @@ inline constexpr int kLowMemoryCloseButton = 103;
 
 // The dialog: the warning as instruction and content, the warning icon, the check box bound to
 // `dontShowAgain`, and the three buttons, none of them the default.
-TMsgBox LowMemoryDialogBox(const std::wstring& title, const std::wstring& text,
-                           bool* dontShowAgain);
+MessageBoxBuilder LowMemoryDialogBox(const std::wstring& title, const std::wstring& text,
+                                     bool* dontShowAgain);
 
 // What the dialog needs of the program.
 struct LowMemoryDialogActions {
     std::function<void()> ForceForeground;
-    std::function<int(TMsgBox& box)> Execute;  // shows the box, returns the result
+    std::function<int(MessageBoxBuilder& box)> Execute;  // shows the box, returns the result
     std::function<void()> TrimAllWorkingSets;
     std::function<void()> LaunchTaskManager;
 };
@@ -30,7 +30,7 @@ struct LowMemoryDialogActions {
 // Shows the dialog and acts on the answer: "整理内存" trims unless the working sets were
 // already trimmed (DefragOnHighMemory), "任务管理器" starts Task Manager, anything else does
 // nothing. WarnMsgBox becomes the opposite of the check box, whatever the answer.
-void RunLowMemoryDialog(TOrvaneOptions& options, const std::wstring& title,
-                        const std::wstring& text, const LowMemoryDialogActions& actions);
+void RunLowMemoryDialog(OrvaneOptions& options, const std::wstring& title, const std::wstring& text,
+                        const LowMemoryDialogActions& actions);
 
 }  // namespace orvane

@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-std::wstring MemoryInfoText(const MemorySnapshot& snapshot, const TOrvaneOptions& options,
+std::wstring MemoryInfoText(const MemorySnapshot& snapshot, const OrvaneOptions& options,
                             const NumberSeparators& separators) {
     std::wstring text;
     if (options.HintWhatisDisplayed) {
@@ -23,7 +23,7 @@ std::wstring MemoryInfoText(const MemorySnapshot& snapshot, const TOrvaneOptions
     return text;
 }
 
-std::uint64_t DisplayedTotal(const MemorySnapshot& snapshot, const TOrvaneOptions& options) {
+std::uint64_t DisplayedTotal(const MemorySnapshot& snapshot, const OrvaneOptions& options) {
     return options.ShowPage ? snapshot.TotalPageFile : snapshot.TotalPhys;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/core/AppError.h"
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 #include "common/win/Handles.h"
 #include "monitor/core/HighMemoryLog.h"
 

@@ -28,12 +28,12 @@ void ForceForeground(HWND window) {
     ::SetForegroundWindow(window);
 }
 
-void ShowLowMemoryDialog(TOrvaneOptions& options, const std::wstring& title,
+void ShowLowMemoryDialog(OrvaneOptions& options, const std::wstring& title,
                          const std::wstring& text, const std::function<void()>& trim,
                          const std::function<void()>& launchTaskManager) {
     LowMemoryDialogActions actions;
     actions.ForceForeground = [] { ForceForeground(::GetDesktopWindow()); };
-    actions.Execute = [](TMsgBox& box) { return box.Execute(); };
+    actions.Execute = [](MessageBoxBuilder& box) { return box.Execute(); };
     actions.TrimAllWorkingSets = trim;
     actions.LaunchTaskManager = launchTaskManager;
     RunLowMemoryDialog(options, title, text, actions);

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane::win {
 
@@ -15,7 +15,7 @@ void ForceForeground(HWND window);
 
 // The low-memory dialog: brought to the front, shown without an owner, and its answer acted
 // on through `trim` and `launchTaskManager`; WarnMsgBox follows its check box.
-void ShowLowMemoryDialog(TOrvaneOptions& options, const std::wstring& title,
+void ShowLowMemoryDialog(OrvaneOptions& options, const std::wstring& title,
                          const std::wstring& text, const std::function<void()>& trim,
                          const std::function<void()>& launchTaskManager);
 

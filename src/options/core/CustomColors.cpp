@@ -16,10 +16,10 @@ std::wstring_view TrimBlanks(std::wstring_view text) {
 
 // One item: exactly six hexadecimal digits (after an optional "#"), else an empty slot. A
 // system-colour name is no custom colour.
-TColor DecodeItem(std::wstring_view item) {
+ColorValue DecodeItem(std::wstring_view item) {
     item = TrimBlanks(item);
     const std::size_t digits = item.starts_with(L'#') ? 7 : 6;
-    const TColor color = item.size() == digits ? TextToColor(item) : kAutomaticColor;
+    const ColorValue color = item.size() == digits ? TextToColor(item) : kAutomaticColor;
     return color == kAutomaticColor || IsSystemColor(color) ? kEmptyCustomColor : color;
 }
 
@@ -33,12 +33,12 @@ CustomColors EmptyCustomColors() {
 
 std::wstring EncodeCustomColors(const CustomColors& colors) {
     std::wstring text;
-    for (const TColor color : colors) {
+    for (const ColorValue color : colors) {
         if (!text.empty()) {
             text += L',';
         }
         // Only plain colours are custom: the dialog hands out 0x00BBGGRR values.
-        text += ColorToText(static_cast<TColor>(static_cast<std::uint32_t>(color) & 0xFFFFFFu));
+        text += ColorToText(static_cast<ColorValue>(static_cast<std::uint32_t>(color) & 0xFFFFFFu));
     }
     return text;
 }

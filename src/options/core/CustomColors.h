@@ -12,13 +12,13 @@ namespace orvane {
 // The colour dialog's sixteen custom colours, kept in the settings file as one value: sixteen
 // colour texts (red, green, blue in hexadecimal) separated by commas.
 inline constexpr std::size_t kCustomColorCount = 16;
-using CustomColors = std::array<TColor, kCustomColorCount>;
+using CustomColors = std::array<ColorValue, kCustomColorCount>;
 
 inline constexpr std::wstring_view kCustomColorsSection = L"自定义颜色";
 inline constexpr std::wstring_view kCustomColorsKey = L"Colors";
 
 // An unused slot, as the colour dialog shows it.
-inline constexpr TColor kEmptyCustomColor = RgbColor(0xFF, 0xFF, 0xFF);
+inline constexpr ColorValue kEmptyCustomColor = RgbColor(0xFF, 0xFF, 0xFF);
 
 CustomColors EmptyCustomColors();
 

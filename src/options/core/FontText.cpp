@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-std::wstring FontPanelText(const TFontSpec& font) {
+std::wstring FontPanelText(const FontSpec& font) {
     return font.Name + L", " + std::to_wstring(font.Size) + L"pt";
 }
 

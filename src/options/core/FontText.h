@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane {
 
 // How the dialog names a font: name + ", " + size + "pt".
-std::wstring FontPanelText(const TFontSpec& font);
+std::wstring FontPanelText(const FontSpec& font);
 
 }  // namespace orvane

@@ -13,8 +13,8 @@ constexpr int kHighlightAboveShownWhenOff = 1000;
 
 }  // namespace
 
-TThemeColors ThemeColorsFromOptions(const TOrvaneOptions& o) {
-    TThemeColors c;
+ThemeColors ThemeColorsFromOptions(const OrvaneOptions& o) {
+    ThemeColors c;
     c.FontColor = o.FontColor;
     c.BackgroundColor = o.OpaqueBkColor;
     c.BarColor = o.FullBarColor;
@@ -26,8 +26,8 @@ TThemeColors ThemeColorsFromOptions(const TOrvaneOptions& o) {
     return c;
 }
 
-TOptionsControlState InitialControlState(const TOrvaneOptions& o, int dpi) {
-    TOptionsControlState s;
+OptionsControlState InitialControlState(const OrvaneOptions& o, int dpi) {
+    OptionsControlState s;
     s.ShowPage = o.ShowPage;
     s.ShowFree = o.ShowFree;
     s.ShowPercentage = o.ShowPercentage;
@@ -67,7 +67,7 @@ TOptionsControlState InitialControlState(const TOrvaneOptions& o, int dpi) {
     return s;
 }
 
-OptionsEnables ApplyDependencies(TOptionsControlState& s) {
+OptionsEnables ApplyDependencies(OptionsControlState& s) {
     OptionsEnables e;
     e.ShowPage = !s.ShowPercentage;
     e.ShowPercSign = s.ShowPercentage;
@@ -87,7 +87,7 @@ OptionsEnables ApplyDependencies(TOptionsControlState& s) {
     return e;
 }
 
-OptionsEffects ApplyControlState(const TOptionsControlState& s, TOrvaneOptions& o) {
+OptionsEffects ApplyControlState(const OptionsControlState& s, OrvaneOptions& o) {
     o.DefragOnHighMemory = s.DefragOnHighMem;
     o.DoubleClickAction = s.DoubleClick;
     o.SwitchOffMonitorOnLock = s.CheckMonitor;

@@ -4,12 +4,12 @@
 
 #include "options/core/PendingColors.h"
 #include "options/core/ThemeColors.h"
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane {
 
 // What the options dialog's controls hold, as plain values.
-struct TOptionsControlState {
+struct OptionsControlState {
     // General.
     bool ShowPage = false;
     bool ShowFree = false;
@@ -38,7 +38,7 @@ struct TOptionsControlState {
     bool ShowMemMenu = true;
     bool DisplayHint = true;
     // Display.
-    TFontSpec Font;  // the chosen font, colour included
+    FontSpec Font;  // the chosen font, colour included
     bool InternalFont = true;
     bool DigitsColored = false;
     bool Transparent = true;
@@ -49,15 +49,15 @@ struct TOptionsControlState {
     // Themes.
     PendingColorTexts Pending = PendingDefaults();
 
-    bool operator==(const TOptionsControlState&) const = default;
+    bool operator==(const OptionsControlState&) const = default;
 };
 
 // The colour settings as a theme's eight values.
-TThemeColors ThemeColorsFromOptions(const TOrvaneOptions& o);
+ThemeColors ThemeColorsFromOptions(const OrvaneOptions& o);
 
 // The controls as the dialog sets them up from the settings on a monitor of `dpi` pixels per
 // inch: numbers pulled into their boxes' bounds, the dependent boxes cleared as their rules say.
-TOptionsControlState InitialControlState(const TOrvaneOptions& o, int dpi);
+OptionsControlState InitialControlState(const OrvaneOptions& o, int dpi);
 
 // Which controls are enabled for a state.
 struct OptionsEnables {
@@ -72,7 +72,7 @@ struct OptionsEnables {
 
 // Applies the dependency rules: a box whose parent is cleared is disabled and cleared too
 // (highlight, process name and unify under the process list, the hint under the memory lines).
-OptionsEnables ApplyDependencies(TOptionsControlState& s);
+OptionsEnables ApplyDependencies(OptionsControlState& s);
 
 // What OK and Apply must do outside the settings record.
 struct OptionsEffects {
@@ -83,6 +83,6 @@ struct OptionsEffects {
 
 // Writes the controls into the settings. The font's colour is left as chosen; the caller gives
 // it the effective text colour afterwards.
-OptionsEffects ApplyControlState(const TOptionsControlState& s, TOrvaneOptions& o);
+OptionsEffects ApplyControlState(const OptionsControlState& s, OrvaneOptions& o);
 
 }  // namespace orvane

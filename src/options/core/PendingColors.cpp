@@ -7,24 +7,24 @@ namespace orvane {
 
 namespace {
 
-// The colour fields of TThemeColors in entry order 1-7.
-constexpr TColor TThemeColors::*kColorFields[] = {
-    &TThemeColors::TopProcessHighlight,
-    &TThemeColors::FontColor,
-    &TThemeColors::BackgroundColor,
-    &TThemeColors::BarColor,
-    &TThemeColors::GreenColor,
-    &TThemeColors::YellowColor,
-    &TThemeColors::RedColor,
+// The colour fields of ThemeColors in entry order 1-7.
+constexpr ColorValue ThemeColors::*kColorFields[] = {
+    &ThemeColors::TopProcessHighlight,
+    &ThemeColors::FontColor,
+    &ThemeColors::BackgroundColor,
+    &ThemeColors::BarColor,
+    &ThemeColors::GreenColor,
+    &ThemeColors::YellowColor,
+    &ThemeColors::RedColor,
 };
 
 }  // namespace
 
-std::wstring ValueTextOfColor(TColor color) {
+std::wstring ValueTextOfColor(ColorValue color) {
     return color == kAutomaticColor ? std::wstring(kAutomaticValueText) : ColorToText(color);
 }
 
-PendingColorTexts PendingFromColors(const TThemeColors& colors) {
+PendingColorTexts PendingFromColors(const ThemeColors& colors) {
     PendingColorTexts texts;
     texts[kEntryMenuMode] = std::to_wstring(colors.MenuMode);
     for (std::size_t i = 0; i < std::size(kColorFields); ++i) {
@@ -44,12 +44,12 @@ int MenuModeFromText(std::wstring_view text) {
     return value && *value >= -1 && *value <= 1 ? *value : -1;
 }
 
-TColor ColorFromValueText(std::wstring_view text) {
+ColorValue ColorFromValueText(std::wstring_view text) {
     return text == kAutomaticValueText ? kAutomaticColor : TextToColor(text);
 }
 
-TThemeColors ColorsFromPending(const PendingColorTexts& texts) {
-    TThemeColors colors;
+ThemeColors ColorsFromPending(const PendingColorTexts& texts) {
+    ThemeColors colors;
     colors.MenuMode = MenuModeFromText(texts[kEntryMenuMode]);
     for (std::size_t i = 0; i < std::size(kColorFields); ++i) {
         colors.*kColorFields[i] = ColorFromValueText(texts[kEntryTopProcessHighlight + i]);

@@ -36,10 +36,10 @@ inline constexpr std::array<std::wstring_view, kPendingColorCount> kPendingColor
 inline constexpr std::wstring_view kAutomaticValueText = L"-1";
 
 // "-1" for automatic, else the colour text.
-std::wstring ValueTextOfColor(TColor color);
+std::wstring ValueTextOfColor(ColorValue color);
 
 // The menu mode in decimal and the seven colours as value texts.
-PendingColorTexts PendingFromColors(const TThemeColors& colors);
+PendingColorTexts PendingFromColors(const ThemeColors& colors);
 
 // Every entry automatic.
 PendingColorTexts PendingDefaults();
@@ -50,9 +50,9 @@ PendingColorTexts PendingDefaults();
 int MenuModeFromText(std::wstring_view text);
 
 // A colour value text: "-1" and any text that is not a colour give -1 (automatic).
-TColor ColorFromValueText(std::wstring_view text);
+ColorValue ColorFromValueText(std::wstring_view text);
 
 // The eight values the texts stand for.
-TThemeColors ColorsFromPending(const PendingColorTexts& texts);
+ThemeColors ColorsFromPending(const PendingColorTexts& texts);
 
 }  // namespace orvane

@@ -46,7 +46,7 @@ std::span<const PickerColor> NamedPickerColors() {
     return colors;
 }
 
-std::size_t PickerItemOfColor(TColor color) {
+std::size_t PickerItemOfColor(ColorValue color) {
     if (color == kAutomaticColor) {
         return kPickerAutomaticItem;
     }

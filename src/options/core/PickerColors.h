@@ -12,7 +12,7 @@ namespace orvane {
 // "Custom...", in that order.
 struct PickerColor {
     std::wstring_view Name;
-    TColor Value;
+    ColorValue Value;
 };
 
 inline constexpr std::wstring_view kPickerAutomaticName = L"Automatic";
@@ -28,6 +28,6 @@ inline constexpr std::size_t kPickerItemCount = kPickerCustomItem + 1;
 std::span<const PickerColor> NamedPickerColors();
 
 // The item that shows `color`: "Automatic" for -1, a named colour's item, else "Custom...".
-std::size_t PickerItemOfColor(TColor color);
+std::size_t PickerItemOfColor(ColorValue color);
 
 }  // namespace orvane

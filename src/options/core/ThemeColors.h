@@ -6,17 +6,17 @@ namespace orvane {
 
 // The eight colour values a theme carries. -1 stands for automatic: the menu mode that follows
 // the applications' appearance, or a colour role's default.
-struct TThemeColors {
+struct ThemeColors {
     int MenuMode = -1;
-    TColor TopProcessHighlight = kAutomaticColor;
-    TColor FontColor = kAutomaticColor;
-    TColor BackgroundColor = kAutomaticColor;
-    TColor BarColor = kAutomaticColor;
-    TColor GreenColor = kAutomaticColor;
-    TColor YellowColor = kAutomaticColor;
-    TColor RedColor = kAutomaticColor;
+    ColorValue TopProcessHighlight = kAutomaticColor;
+    ColorValue FontColor = kAutomaticColor;
+    ColorValue BackgroundColor = kAutomaticColor;
+    ColorValue BarColor = kAutomaticColor;
+    ColorValue GreenColor = kAutomaticColor;
+    ColorValue YellowColor = kAutomaticColor;
+    ColorValue RedColor = kAutomaticColor;
 
-    bool operator==(const TThemeColors&) const = default;
+    bool operator==(const ThemeColors&) const = default;
 };
 
 }  // namespace orvane

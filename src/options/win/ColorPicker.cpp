@@ -15,7 +15,7 @@ namespace orvane::win {
 
 namespace {
 
-COLORREF ToColorRef(TColor color) {
+COLORREF ToColorRef(ColorValue color) {
     return IsSystemColor(color) ? ::GetSysColor(SystemColorIndex(color))
                                 : static_cast<COLORREF>(color) & 0xFFFFFFu;
 }
@@ -69,7 +69,7 @@ void ColorPicker::UpdateItemHeight() {
     ::SendMessageW(combo_, CB_SETITEMHEIGHT, 0, height);
 }
 
-void ColorPicker::SetDefaultColor(TColor color) {
+void ColorPicker::SetDefaultColor(ColorValue color) {
     default_ = color;
     ::InvalidateRect(combo_, nullptr, TRUE);
 }
@@ -78,7 +78,7 @@ void ColorPicker::SelectAutomatic() {
     Select(kPickerAutomaticItem);
 }
 
-void ColorPicker::SelectColor(TColor color) {
+void ColorPicker::SelectColor(ColorValue color) {
     custom_ = color;
     Select(PickerItemOfColor(color));
 }
@@ -93,11 +93,11 @@ bool ColorPicker::IsAutomatic() const {
     return selected_ == kPickerAutomaticItem;
 }
 
-TColor ColorPicker::SelectedColor() const {
+ColorValue ColorPicker::SelectedColor() const {
     return selected_ == kPickerAutomaticItem ? kAutomaticColor : ItemColor(selected_);
 }
 
-TColor ColorPicker::ItemColor(std::size_t item) const {
+ColorValue ColorPicker::ItemColor(std::size_t item) const {
     if (item == kPickerAutomaticItem) {
         return default_;
     }
@@ -136,7 +136,7 @@ bool ColorPicker::OnDrawItem(const DRAWITEMSTRUCT& item) const {
         const int height = item.rcItem.bottom - item.rcItem.top - 2 * pad;
         RECT swatch{item.rcItem.left + 2 * pad, item.rcItem.top + pad, 0, item.rcItem.bottom - pad};
         swatch.right = swatch.left + std::max(height * 3 / 2, 4 * pad);
-        const TColor color = ItemColor(item.itemID);
+        const ColorValue color = ItemColor(item.itemID);
         if (disabled || color == kAutomaticColor) {
             ::FillRect(dc, &swatch, ::GetSysColorBrush(COLOR_BTNFACE));
         } else {
@@ -187,12 +187,12 @@ bool ColorPicker::ChooseCustomColor() {
     // The user may have changed the custom colours even when cancelling.
     CustomColors after;
     std::transform(custom, custom + kCustomColorCount, after.begin(),
-                   [](COLORREF c) { return static_cast<TColor>(c & 0xFFFFFFu); });
+                   [](COLORREF c) { return static_cast<ColorValue>(c & 0xFFFFFFu); });
     if (after != before) {
         SaveCustomColors(after);
     }
     if (chosen) {
-        custom_ = static_cast<TColor>(cc.rgbResult & 0xFFFFFFu);
+        custom_ = static_cast<ColorValue>(cc.rgbResult & 0xFFFFFFu);
     }
     return chosen;
 }

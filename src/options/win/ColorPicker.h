@@ -30,18 +30,18 @@ class ColorPicker {
     void UpdateItemHeight();
 
     // The colour the "Automatic" item shows.
-    void SetDefaultColor(TColor color);
-    TColor DefaultColor() const { return default_; }
+    void SetDefaultColor(ColorValue color);
+    ColorValue DefaultColor() const { return default_; }
 
     void SelectAutomatic();
     // Selects the item of `color` ("Automatic" for -1), else "Custom...". The "Custom..." item
     // takes `color` either way.
-    void SelectColor(TColor color);
+    void SelectColor(ColorValue color);
 
     bool IsAutomatic() const;
     // The selected colour; -1 while "Automatic" is selected.
-    TColor SelectedColor() const;
-    TColor CustomColor() const { return custom_; }
+    ColorValue SelectedColor() const;
+    ColorValue CustomColor() const { return custom_; }
 
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) const;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
@@ -53,7 +53,7 @@ class ColorPicker {
     int ItemHeight() const;
     void Select(std::size_t item);
     std::size_t CurrentItem() const;
-    TColor ItemColor(std::size_t item) const;
+    ColorValue ItemColor(std::size_t item) const;
     bool ChooseCustomColor();
     CustomColors LoadCustomColors() const;
     void SaveCustomColors(const CustomColors& colors);
@@ -62,8 +62,8 @@ class ColorPicker {
     std::wstring customColorsFile_;
     // Kept for the run when there is no settings file to keep them in.
     CustomColors customColors_ = EmptyCustomColors();
-    TColor default_ = kAutomaticColor;
-    TColor custom_ = kAutomaticColor;
+    ColorValue default_ = kAutomaticColor;
+    ColorValue custom_ = kAutomaticColor;
     std::size_t selected_ = 0;
 };
 

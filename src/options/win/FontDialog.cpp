@@ -18,7 +18,7 @@ int ScreenPixelsPerInch() {
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
-LOGFONTW LogFontOf(const TFontSpec& font) {
+LOGFONTW LogFontOf(const FontSpec& font) {
     LOGFONTW lf{};
     lf.lfHeight = -::MulDiv(font.Size, ScreenPixelsPerInch(), 72);
     lf.lfWeight = (font.Style & kFontBold) ? FW_BOLD : FW_NORMAL;
@@ -32,7 +32,7 @@ LOGFONTW LogFontOf(const TFontSpec& font) {
 
 }  // namespace
 
-std::optional<TFontSpec> ChooseIconFont(HWND owner, const TFontSpec& font) {
+std::optional<FontSpec> ChooseIconFont(HWND owner, const FontSpec& font) {
     LOGFONTW lf = LogFontOf(font);
     CHOOSEFONTW cf{};
     cf.lStructSize = sizeof(cf);
@@ -43,13 +43,13 @@ std::optional<TFontSpec> ChooseIconFont(HWND owner, const TFontSpec& font) {
     if (!ChooseFontDialog(&cf)) {
         return std::nullopt;
     }
-    TFontSpec chosen;
+    FontSpec chosen;
     chosen.Name = lf.lfFaceName;
     chosen.Size = cf.iPointSize > 0 ? (cf.iPointSize + 5) / 10 : font.Size;
     chosen.Style = (lf.lfWeight >= FW_BOLD ? kFontBold : 0) | (lf.lfItalic ? kFontItalic : 0) |
                    (lf.lfUnderline ? kFontUnderline : 0) | (lf.lfStrikeOut ? kFontStrikeOut : 0);
     chosen.CharSet = lf.lfCharSet;
-    chosen.Color = static_cast<TColor>(cf.rgbColors);
+    chosen.Color = static_cast<ColorValue>(cf.rgbColors);
     return chosen;
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 #include "settings/win/DataPaths.h"
 
 namespace orvane::win {
@@ -15,9 +15,9 @@ class OptionsHost {
   public:
     virtual ~OptionsHost() = default;
 
-    virtual TOrvaneOptions& Options() = 0;
+    virtual OrvaneOptions& Options() = 0;
     // The window whose monitor decides whether the built-in digits can be used.
-    virtual HWND MainWindow() const = 0;
+    virtual HWND MainWindowHandle() const = 0;
     // Where the colour picker keeps its custom colours; empty: only for this opening.
     virtual std::wstring SettingsFile() const = 0;
     // Where the theme files live.

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "common/core/AppError.h"
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 #include "common/win/Handles.h"
 #include "settings/win/ProfileFile.h"
 #include "settings/win/ProfileSave.h"

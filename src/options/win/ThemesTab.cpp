@@ -1,7 +1,7 @@
 #include "options/win/ThemesTab.h"
 
-#include "common/win/CmnFunc2.h"
-#include "dialogs/core/MsgBox.h"
+#include "common/win/FileChecks.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "options/core/ThemeName.h"
 #include "options/win/InputBox.h"
 #include "options/win/ThemeFiles.h"

@@ -17,7 +17,7 @@ class ThemesTabHost {
     // The colour list's pending value texts.
     virtual PendingColorTexts& Pending() = 0;
     // The colours as they were when the dialog opened.
-    virtual const TThemeColors& CurrentColors() const = 0;
+    virtual const ThemeColors& CurrentColors() const = 0;
     // The transparent-background box; setting it runs its click handler as a user's click would.
     virtual bool Transparent() const = 0;
     virtual void SetTransparent(bool checked) = 0;

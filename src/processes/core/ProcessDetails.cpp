@@ -135,8 +135,10 @@ DetailsAction DetailsActionFromResult(int result) {
     }
 }
 
-TMsgBox ProcessDetailsBox(const MenuLine& line, const std::wstring& details, IconHandle fileIcon) {
-    TMsgBox box = NewMsgBox(DetailsTitle(line)).Text(DetailsContent(details)).CustomIcon(fileIcon);
+MessageBoxBuilder ProcessDetailsBox(const MenuLine& line, const std::wstring& details,
+                                    IconHandle fileIcon) {
+    MessageBoxBuilder box =
+        NewMsgBox(DetailsTitle(line)).Text(DetailsContent(details)).CustomIcon(fileIcon);
     int result = kDetailsFirstButton;
     for (const wchar_t* caption : kButtonCaptions) {
         box = box.AddButton(caption, result++, false);

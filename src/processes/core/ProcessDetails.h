@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "processes/core/MenuLine.h"
 #include "processes/core/ProcessRecord.h"
 
@@ -38,7 +38,8 @@ DetailsAction DetailsActionFromResult(int result);
 
 // The dialog: title, content, the file icon (when there is one), six buttons with none the
 // default, the caption and the footer with the warning icon, or no footer.
-TMsgBox ProcessDetailsBox(const MenuLine& line, const std::wstring& details, IconHandle fileIcon);
+MessageBoxBuilder ProcessDetailsBox(const MenuLine& line, const std::wstring& details,
+                                    IconHandle fileIcon);
 
 // Text as UTF-8 with every byte but the unreserved characters A-Z a-z 0-9 - . _ ~ written as
 // %XX. Unpaired surrogates become U+FFFD.

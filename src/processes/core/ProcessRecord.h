@@ -25,7 +25,7 @@ struct ProcessRecord {
     bool operator==(const ProcessRecord&) const = default;
 };
 
-enum TUnitType : int { utByte = 0, utKiloByte = 1, utMegaByte = 2, utGigaByte = 3 };
+enum MemoryUnit : int { utByte = 0, utKiloByte = 1, utMegaByte = 2, utGigaByte = 3 };
 
 // A byte count in the given unit, remainder dropped; 0 for an unknown unit.
 std::int64_t ConvertMemoryUnit(std::int64_t bytes, int unitType);

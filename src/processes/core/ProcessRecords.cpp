@@ -31,22 +31,22 @@ ProcessRecord ProcessRecords::GetProcessRec(int Index) const {
     if (Index < 0 || Index >= Count()) {
         throw AppError(L"Index out of bounds");
     }
-    return FList[static_cast<size_t>(Index)];
+    return list_[static_cast<size_t>(Index)];
 }
 
 void ProcessRecords::SetProcessRec(int Index, const ProcessRecord& Value) {
     CheckIndex(Index, Count());
-    FList[static_cast<size_t>(Index)] = Value;
+    list_[static_cast<size_t>(Index)] = Value;
 }
 
 void ProcessRecords::Delete(int Index) {
     CheckIndex(Index, Count());
-    FList.erase(FList.begin() + Index);
+    list_.erase(list_.begin() + Index);
 }
 
 void ProcessRecords::Clear() {
-    while (!FList.empty()) {
-        FList.pop_back();
+    while (!list_.empty()) {
+        list_.pop_back();
     }
 }
 
@@ -57,7 +57,7 @@ bool ProcessRecords::Exists(std::uint32_t dwProcessID) const {
 
 bool ProcessRecords::Exists(std::uint32_t dwProcessID, int& atIndex) const {
     for (int i = 0; i < Count(); ++i) {
-        if (FList[static_cast<size_t>(i)].ProcessID == dwProcessID) {
+        if (list_[static_cast<size_t>(i)].ProcessID == dwProcessID) {
             atIndex = i;
             return true;
         }
@@ -72,7 +72,7 @@ bool ProcessRecords::Exists(const std::wstring& Name) const {
 
 bool ProcessRecords::Exists(const std::wstring& Name, int& atIndex) const {
     for (int i = 0; i < Count(); ++i) {
-        if (SameNameAsciiNoCase(FList[static_cast<size_t>(i)].Name, Name)) {
+        if (SameNameAsciiNoCase(list_[static_cast<size_t>(i)].Name, Name)) {
             atIndex = i;
             return true;
         }
@@ -81,7 +81,7 @@ bool ProcessRecords::Exists(const std::wstring& Name, int& atIndex) const {
 }
 
 void ProcessRecords::DropIdleEntry() {
-    std::erase_if(FList, [](const ProcessRecord& r) { return r.ProcessID == 0; });
+    std::erase_if(list_, [](const ProcessRecord& r) { return r.ProcessID == 0; });
 }
 
 std::wstring ProcessInfoText(const ProcessRecord& rec, const std::wstring& started) {

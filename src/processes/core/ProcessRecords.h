@@ -12,13 +12,13 @@ namespace orvane {
 // taken by the Windows side (ProcessList), which fills this container.
 class ProcessRecords {
   public:
-    int Count() const { return static_cast<int>(FList.size()); }
+    int Count() const { return static_cast<int>(list_.size()); }
     // A copy of the entry; AppError "Index out of bounds" outside 0..Count-1.
     ProcessRecord GetProcessRec(int Index) const;
     void SetProcessRec(int Index, const ProcessRecord& Value);
     void Delete(int Index);
     void Clear();
-    void Append(ProcessRecord rec) { FList.push_back(std::move(rec)); }
+    void Append(ProcessRecord rec) { list_.push_back(std::move(rec)); }
 
     bool Exists(std::uint32_t dwProcessID) const;
     bool Exists(std::uint32_t dwProcessID, int& atIndex) const;
@@ -29,11 +29,11 @@ class ProcessRecords {
     // Drops the snapshot's idle entry (process ID 0) wherever it stands; real processes stay.
     void DropIdleEntry();
 
-    std::vector<ProcessRecord>& Entries() { return FList; }
-    const std::vector<ProcessRecord>& Entries() const { return FList; }
+    std::vector<ProcessRecord>& Entries() { return list_; }
+    const std::vector<ProcessRecord>& Entries() const { return list_; }
 
   private:
-    std::vector<ProcessRecord> FList;
+    std::vector<ProcessRecord> list_;
 };
 
 // Compares ignoring the case of the letters A to Z only.

@@ -7,8 +7,8 @@
 
 namespace orvane::win {
 
-TEXEVersionData ReadExeVersionData(const std::wstring& FileName) {
-    TEXEVersionData data;
+ExeVersionData ReadExeVersionData(const std::wstring& FileName) {
+    ExeVersionData data;
     if (FileName.empty()) {
         return data;
     }
@@ -36,20 +36,20 @@ TEXEVersionData ReadExeVersionData(const std::wstring& FileName) {
 
     const struct {
         const wchar_t* name;
-        std::wstring TEXEVersionData::*field;
+        std::wstring ExeVersionData::*field;
     } fields[] = {
-        {L"\\CompanyName", &TEXEVersionData::CompanyName},
-        {L"\\FileDescription", &TEXEVersionData::FileDescription},
-        {L"\\FileVersion", &TEXEVersionData::FileVersion},
-        {L"\\InternalName", &TEXEVersionData::InternalName},
-        {L"\\LegalCopyright", &TEXEVersionData::LegalCopyright},
-        {L"\\LegalTrademarks", &TEXEVersionData::LegalTrademarks},
-        {L"\\OriginalFileName", &TEXEVersionData::OriginalFileName},
-        {L"\\ProductName", &TEXEVersionData::ProductName},
-        {L"\\ProductVersion", &TEXEVersionData::ProductVersion},
-        {L"\\Comments", &TEXEVersionData::Comments},
-        {L"\\PrivateBuild", &TEXEVersionData::PrivateBuild},
-        {L"\\SpecialBuild", &TEXEVersionData::SpecialBuild},
+        {L"\\CompanyName", &ExeVersionData::CompanyName},
+        {L"\\FileDescription", &ExeVersionData::FileDescription},
+        {L"\\FileVersion", &ExeVersionData::FileVersion},
+        {L"\\InternalName", &ExeVersionData::InternalName},
+        {L"\\LegalCopyright", &ExeVersionData::LegalCopyright},
+        {L"\\LegalTrademarks", &ExeVersionData::LegalTrademarks},
+        {L"\\OriginalFileName", &ExeVersionData::OriginalFileName},
+        {L"\\ProductName", &ExeVersionData::ProductName},
+        {L"\\ProductVersion", &ExeVersionData::ProductVersion},
+        {L"\\Comments", &ExeVersionData::Comments},
+        {L"\\PrivateBuild", &ExeVersionData::PrivateBuild},
+        {L"\\SpecialBuild", &ExeVersionData::SpecialBuild},
     };
     for (const auto& f : fields) {
         const std::wstring query = std::wstring(L"\\StringFileInfo\\") + key + f.name;

@@ -5,7 +5,7 @@
 namespace orvane::win {
 
 // The strings of an executable's version resource (first translation).
-struct TEXEVersionData {
+struct ExeVersionData {
     std::wstring CompanyName;
     std::wstring FileDescription;
     std::wstring FileVersion;
@@ -19,11 +19,11 @@ struct TEXEVersionData {
     std::wstring PrivateBuild;
     std::wstring SpecialBuild;
 
-    bool operator==(const TEXEVersionData&) const = default;
+    bool operator==(const ExeVersionData&) const = default;
 };
 
 // All fields empty when the file cannot be read, has no version resource, or has no usable
 // translation table.
-TEXEVersionData ReadExeVersionData(const std::wstring& FileName);
+ExeVersionData ReadExeVersionData(const std::wstring& FileName);
 
 }  // namespace orvane::win

@@ -56,7 +56,7 @@ void DrawSeparator(HDC dc, const Rect& r, const MenuPaintContext& ctx) {
 }
 
 // Fills what the item's state asks for and returns its text colour.
-COLORREF PaintItemBackground(HDC dc, const RECT& rc, const TMenuItemEx& item, bool selected,
+COLORREF PaintItemBackground(HDC dc, const RECT& rc, const TrayMenuItem& item, bool selected,
                              bool enabled, const MenuPaintContext& ctx) {
     if (ctx.styled && ctx.vista) {
         if (selected && enabled) {
@@ -110,7 +110,7 @@ void DrawRightColumn(HDC dc, const RECT& rc, int textTop, const std::wstring& te
 
 }  // namespace
 
-void MeasureMenuItem(HDC dc, const TMenuItemEx& item, const MenuPaintContext& ctx, UINT& width,
+void MeasureMenuItem(HDC dc, const TrayMenuItem& item, const MenuPaintContext& ctx, UINT& width,
                      UINT& height, int& textHeight) {
     if (item.IsSeparator()) {
         const MenuItemSize s =
@@ -128,7 +128,7 @@ void MeasureMenuItem(HDC dc, const TMenuItemEx& item, const MenuPaintContext& ct
     height = static_cast<UINT>(s.height);
 }
 
-void DrawMenuItem(const DRAWITEMSTRUCT& dis, const TMenuItemEx& item, const MenuPaintContext& ctx,
+void DrawMenuItem(const DRAWITEMSTRUCT& dis, const TrayMenuItem& item, const MenuPaintContext& ctx,
                   int textHeight) {
     HDC dc = dis.hDC;
     const RECT rc = dis.rcItem;

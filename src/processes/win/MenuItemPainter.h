@@ -4,7 +4,7 @@
 
 #include <uxtheme.h>
 
-#include "processes/win/TMenuItemEx.h"
+#include "processes/win/TrayMenuItem.h"
 
 namespace orvane::win {
 
@@ -25,11 +25,11 @@ struct MenuPaintContext {
 };
 
 // Size of an item; `textHeight` receives the height of "AA" in the item's font.
-void MeasureMenuItem(HDC dc, const TMenuItemEx& item, const MenuPaintContext& ctx, UINT& width,
+void MeasureMenuItem(HDC dc, const TrayMenuItem& item, const MenuPaintContext& ctx, UINT& width,
                      UINT& height, int& textHeight);
 
 // Paints one item into dis.rcItem.
-void DrawMenuItem(const DRAWITEMSTRUCT& dis, const TMenuItemEx& item, const MenuPaintContext& ctx,
+void DrawMenuItem(const DRAWITEMSTRUCT& dis, const TrayMenuItem& item, const MenuPaintContext& ctx,
                   int textHeight);
 
 }  // namespace orvane::win

@@ -65,7 +65,7 @@ void TerminateLineProcesses(const MenuLine& line, bool showPage) {
 
 void GetAppInfo(const MenuLine& line, bool showPage, HWND clipboardOwner,
                 const ProcessDetailsShell& shell) {
-    const TEXEVersionData version = ReadExeVersionData(line.Path);
+    const ExeVersionData version = ReadExeVersionData(line.Path);
     const std::wstring details =
         DetailsText({version.FileDescription, version.CompanyName, version.FileVersion,
                      version.LegalCopyright, version.InternalName},
@@ -73,7 +73,7 @@ void GetAppInfo(const MenuLine& line, bool showPage, HWND clipboardOwner,
     const UniqueIcon fileIcon = version.FileDescription.empty()
                                     ? UniqueIcon()
                                     : ProcessList::GetProcessIcon(line.Path, false);
-    TMsgBox box = ProcessDetailsBox(line, details, fileIcon.get());
+    MessageBoxBuilder box = ProcessDetailsBox(line, details, fileIcon.get());
     int result = 0;
     {
         const TemporaryOwner owner;

@@ -40,17 +40,17 @@ UniqueIcon SmallIconOf(const std::wstring& file, int index) {
     return UniqueIcon(extracted > 0 ? small : nullptr);
 }
 
-COLORREF ToColorRef(TColor c) {
+COLORREF ToColorRef(ColorValue c) {
     if (IsSystemColor(c)) {
         return ::GetSysColor(SystemColorIndex(c));
     }
     return static_cast<COLORREF>(static_cast<std::uint32_t>(c) & 0xFFFFFFu);
 }
 
-std::vector<TMenuItemEx> FixedItems() {
-    std::vector<TMenuItemEx> items;
+std::vector<TrayMenuItem> FixedItems() {
+    std::vector<TrayMenuItem> items;
     for (MenuLine& line : FixedTrayMenuItems()) {
-        TMenuItemEx item;
+        TrayMenuItem item;
         static_cast<MenuLine&>(item) = std::move(line);
         items.push_back(std::move(item));
     }
@@ -101,21 +101,21 @@ void TrayMenu::Popup(POINT screenPoint) {
 void TrayMenu::PopupMenuPopup() {
     building_ = true;
     ScopeExit done([this] { building_ = false; });
-    const TOrvaneOptions& o = host_.MenuOptions();
+    const OrvaneOptions& o = host_.MenuOptions();
     // Last opening's lines go first, so that their icons are not held through the build.
     RebuildMenuItems(items_, {}, {});
     Repopulate();
-    std::vector<TMenuItemEx> processLines;
+    std::vector<TrayMenuItem> processLines;
     if (o.ShowTopProcess) {
         processLines = BuildProcessLines();
     }
-    std::vector<TMenuItemEx> memoryLines;
+    std::vector<TrayMenuItem> memoryLines;
     if (o.ShowMemMenu) {
         memoryLines = BuildMemoryLines();
     }
     RebuildMenuItems(items_, std::move(processLines), std::move(memoryLines));
     const std::wstring hotkey = host_.HotkeyText();
-    for (TMenuItemEx& item : items_) {
+    for (TrayMenuItem& item : items_) {
         item.IsDefault = defaultCommand_ != 0 && item.CommandId == defaultCommand_;
         if (item.CommandId == kCmdMemoryDefragmenter) {
             item.ShortCutText = hotkey;
@@ -125,8 +125,8 @@ void TrayMenu::PopupMenuPopup() {
     Repopulate();
 }
 
-std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
-    const TOrvaneOptions& o = host_.MenuOptions();
+std::vector<TrayMenuItem> TrayMenu::BuildProcessLines() {
+    const OrvaneOptions& o = host_.MenuOptions();
     constexpr int kMaxLines = kCmdLastProcessLine - kCmdFirstProcessLine + 1;
     // A look at the message queue costs a round trip to the system: the build lets the
     // sampling tick and others run only once it has held the thread for a noticeable time
@@ -147,7 +147,7 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
         processIcons_.Clear();  // the system's small icons may have another size now
         processIconSize_ = host_.IconSize();
     }
-    std::vector<TMenuItemEx> lines;
+    std::vector<TrayMenuItem> lines;
     for (size_t i = 0; i < top.size(); ++i) {
         if (::GetTickCount64() - lastPump >= kPumpAfterMs) {
             ProcessPendingMessages();
@@ -157,7 +157,7 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
         // The description is only shown on request; skip the resource read otherwise.
         const std::wstring description =
             o.ShowNameInsteadOfModule ? ReadExeVersionData(e.ExeName).FileDescription : L"";
-        TMenuItemEx item;
+        TrayMenuItem item;
         static_cast<MenuLine&>(item) =
             MakeProcessLine(e, description, lineOptions, host_.DisplayedTotal(), format);
         item.CommandId = kCmdFirstProcessLine + static_cast<unsigned>(i);
@@ -168,10 +168,10 @@ std::vector<TMenuItemEx> TrayMenu::BuildProcessLines() {
     return lines;
 }
 
-std::vector<TMenuItemEx> TrayMenu::BuildMemoryLines() const {
-    std::vector<TMenuItemEx> lines;
+std::vector<TrayMenuItem> TrayMenu::BuildMemoryLines() const {
+    std::vector<TrayMenuItem> lines;
     for (MenuLine& line : MakeMemoryLines(host_.MemoryInfoText())) {
-        TMenuItemEx item;
+        TrayMenuItem item;
         static_cast<MenuLine&>(item) = std::move(line);
         lines.push_back(std::move(item));
     }
@@ -191,7 +191,7 @@ void TrayMenu::PrepareDrawing() {
     paint_.styled = theme_ != nullptr;
     paint_.vista = ::IsWindowsVistaOrGreater();
     paint_.theme = theme_;
-    paint_.highlight = ToColorRef(host_.GetProcMenuHighlighColor(false, 0));
+    paint_.highlight = ToColorRef(host_.GetProcMenuHighlightColor(false, 0));
     paint_.iconSize = host_.IconSize();
     paint_.dpi = host_.MonitorDpi();
     paint_.appIcon = appIcon_.get();
@@ -213,7 +213,7 @@ void TrayMenu::Repopulate() {
         ::RemoveMenu(menu, 0, MF_BYPOSITION);
     }
     UINT position = 0;
-    for (TMenuItemEx& item : items_) {
+    for (TrayMenuItem& item : items_) {
         if (IsHidden(item)) {
             continue;
         }
@@ -231,7 +231,7 @@ void TrayMenu::Repopulate() {
 
 void TrayMenu::InitDefaultMenu(int doubleClickAction) {
     defaultCommand_ = DefaultCommandFor(doubleClickAction);
-    for (TMenuItemEx& item : items_) {
+    for (TrayMenuItem& item : items_) {
         item.IsDefault = defaultCommand_ != 0 && item.CommandId == defaultCommand_;
     }
     Repopulate();
@@ -246,12 +246,12 @@ void TrayMenu::SetItemVisible(unsigned commandId, bool visible) {
 }
 
 void TrayMenu::RemoveTaggedItems(int tag) {
-    std::erase_if(items_, [tag](const TMenuItemEx& it) { return it.Tag == tag; });
+    std::erase_if(items_, [tag](const TrayMenuItem& it) { return it.Tag == tag; });
     Repopulate();
 }
 
-const TMenuItemEx* TrayMenu::ItemOf(ULONG_PTR data) const {
-    for (const TMenuItemEx& item : items_) {
+const TrayMenuItem* TrayMenu::ItemOf(ULONG_PTR data) const {
+    for (const TrayMenuItem& item : items_) {
         if (reinterpret_cast<ULONG_PTR>(&item) == data) {
             return &item;
         }
@@ -263,7 +263,7 @@ bool TrayMenu::MeasureItem(MEASUREITEMSTRUCT& mis) {
     if (mis.CtlType != ODT_MENU) {
         return false;
     }
-    const TMenuItemEx* item = ItemOf(mis.itemData);
+    const TrayMenuItem* item = ItemOf(mis.itemData);
     if (!item) {
         return false;
     }
@@ -279,7 +279,7 @@ bool TrayMenu::DrawItem(const DRAWITEMSTRUCT& dis) {
     if (dis.CtlType != ODT_MENU) {
         return false;
     }
-    const TMenuItemEx* item = ItemOf(dis.itemData);
+    const TrayMenuItem* item = ItemOf(dis.itemData);
     if (!item) {
         return false;
     }
@@ -295,7 +295,7 @@ LRESULT TrayMenu::MenuChar(wchar_t ch, HMENU menu) const {
     }
     const wint_t wanted = std::towupper(ch);
     WORD position = 0;  // positions in the menu, where hidden items have none
-    for (const TMenuItemEx& item : items_) {
+    for (const TrayMenuItem& item : items_) {
         if (IsHidden(item)) {
             continue;
         }
@@ -310,16 +310,16 @@ LRESULT TrayMenu::MenuChar(wchar_t ch, HMENU menu) const {
     return 0;
 }
 
-bool TrayMenu::IsHidden(const TMenuItemEx& item) const {
+bool TrayMenu::IsHidden(const TrayMenuItem& item) const {
     return std::find(hiddenCommands_.begin(), hiddenCommands_.end(), item.CommandId) !=
            hiddenCommands_.end();
 }
 
-const TMenuItemEx* TrayMenu::ProcessLine(UINT commandId) const {
+const TrayMenuItem* TrayMenu::ProcessLine(UINT commandId) const {
     if (commandId < kCmdFirstProcessLine || commandId > kCmdLastProcessLine) {
         return nullptr;
     }
-    for (const TMenuItemEx& item : items_) {
+    for (const TrayMenuItem& item : items_) {
         if (item.Tag == kTagProcessLine && item.CommandId == commandId) {
             return &item;
         }

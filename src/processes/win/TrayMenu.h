@@ -12,7 +12,7 @@
 #include "processes/win/MenuGlyphFont.h"
 #include "processes/win/MenuItemPainter.h"
 #include "processes/win/ProcessIconCache.h"
-#include "processes/win/TMenuItemEx.h"
+#include "processes/win/TrayMenuItem.h"
 #include "processes/win/TrayMenuHost.h"
 
 namespace orvane::win {
@@ -51,26 +51,26 @@ class TrayMenu {
     LRESULT MenuChar(wchar_t ch, HMENU menu) const;
 
     // The process line behind a WM_COMMAND ID, or null.
-    const TMenuItemEx* ProcessLine(UINT commandId) const;
+    const TrayMenuItem* ProcessLine(UINT commandId) const;
 
     // Removes the process lines and their icons.
     void FreeIconsFromMenu();
 
-    const std::vector<TMenuItemEx>& Items() const { return items_; }
+    const std::vector<TrayMenuItem>& Items() const { return items_; }
 
   private:
-    std::vector<TMenuItemEx> BuildProcessLines();
-    std::vector<TMenuItemEx> BuildMemoryLines() const;
+    std::vector<TrayMenuItem> BuildProcessLines();
+    std::vector<TrayMenuItem> BuildMemoryLines() const;
     void PrepareDrawing();
     void LoadMenuImages();
     void Repopulate();
-    const TMenuItemEx* ItemOf(ULONG_PTR data) const;
-    bool IsHidden(const TMenuItemEx& item) const;
+    const TrayMenuItem* ItemOf(ULONG_PTR data) const;
+    bool IsHidden(const TrayMenuItem& item) const;
 
     HWND owner_;
     TrayMenuHost& host_;
     UniqueMenu menu_;
-    std::vector<TMenuItemEx> items_;
+    std::vector<TrayMenuItem> items_;
     std::vector<unsigned> hiddenCommands_;
     unsigned defaultCommand_ = 0;
     bool building_ = false;

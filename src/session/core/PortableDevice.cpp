@@ -14,8 +14,8 @@ bool IsPortableDevice(const PowerReadings& readings) {
     return HasLid(readings) || IsOnBatteryPower(readings);
 }
 
-TTaskDialog PortableDeviceWarning() {
-    TTaskDialog dialog;
+TaskDialogBox PortableDeviceWarning() {
+    TaskDialogBox dialog;
     dialog.Title = L"警告";
     dialog.Inst = L"检测到在便携式设备上运行";
     dialog.Content =
@@ -25,7 +25,7 @@ TTaskDialog PortableDeviceWarning() {
     return dialog;
 }
 
-bool RunMonitorClick(TOrvaneOptions& liveOptions, bool ticked, const MonitorClickActions& actions) {
+bool RunMonitorClick(OrvaneOptions& liveOptions, bool ticked, const MonitorClickActions& actions) {
     if (!ticked || liveOptions.NoWarningSwithOffMonMobile || !actions.IsPortableDevice()) {
         return ticked;
     }

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "dialogs/core/TaskDialog.h"
-#include "settings/core/Options.h"
+#include "dialogs/core/TaskDialogBox.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane {
 
@@ -27,7 +27,7 @@ inline constexpr int kActivateMonitorOption = kFirstTaskDialogButton;
 inline constexpr int kKeepMonitorOptionOff = kFirstTaskDialogButton + 1;
 
 // The portable-device warning: texts, the two buttons and the check box.
-TTaskDialog PortableDeviceWarning();
+TaskDialogBox PortableDeviceWarning();
 
 struct MonitorClickActions {
     std::function<bool()> IsPortableDevice;
@@ -38,6 +38,6 @@ struct MonitorClickActions {
 // The user changed the "switch off the monitor on lock" box to `ticked`. Warns on a portable
 // device unless told not to; returns whether the box stays ticked. A ticked check box in the
 // warning sets NoWarningSwithOffMonMobile in `liveOptions`.
-bool RunMonitorClick(TOrvaneOptions& liveOptions, bool ticked, const MonitorClickActions& actions);
+bool RunMonitorClick(OrvaneOptions& liveOptions, bool ticked, const MonitorClickActions& actions);
 
 }  // namespace orvane

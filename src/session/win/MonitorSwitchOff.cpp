@@ -7,14 +7,14 @@
 namespace orvane::win {
 
 int ShowPortableDeviceWarning(HWND owner, bool& dontShowAgain, bool imitation) {
-    TTaskDialog dialog = PortableDeviceWarning();
+    TaskDialogBox dialog = PortableDeviceWarning();
     const int answer = dialog.Execute(0, 0, FlagBit(tfAllowDialogCancellation), tiWarning, tfiBlank,
                                       0, 0, owner, imitation);
     dontShowAgain = dialog.VerifyChecked;
     return answer;
 }
 
-bool CheckMonitorClick(HWND owner, TOrvaneOptions& liveOptions, bool ticked,
+bool CheckMonitorClick(HWND owner, OrvaneOptions& liveOptions, bool ticked,
                        const MonitorClickSource& source) {
     MonitorClickActions actions;
     actions.IsPortableDevice = source.IsPortableDevice

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 
 namespace orvane::win {
 
@@ -22,7 +22,7 @@ struct MonitorClickSource {
 // The options dialog's "switch off the monitor on lock" box became `ticked` by the user's
 // click. Warns on a portable device (unless the user silenced it, which the warning's check
 // box does in `liveOptions`); returns whether the box stays ticked (false: untick it).
-bool CheckMonitorClick(HWND owner, TOrvaneOptions& liveOptions, bool ticked = true,
+bool CheckMonitorClick(HWND owner, OrvaneOptions& liveOptions, bool ticked = true,
                        const MonitorClickSource& source = {});
 
 }  // namespace orvane::win

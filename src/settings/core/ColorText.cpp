@@ -49,11 +49,11 @@ int HexPair(std::wstring_view text, std::size_t pos) {
 
 }  // namespace
 
-std::wstring_view SystemColorName(TColor color) {
+std::wstring_view SystemColorName(ColorValue color) {
     return IsSystemColor(color) ? kSystemColorNames[SystemColorIndex(color)] : std::wstring_view{};
 }
 
-std::wstring ColorToText(TColor color) {
+std::wstring ColorToText(ColorValue color) {
     if (IsSystemColor(color)) {
         return std::wstring(SystemColorName(color));
     }
@@ -66,7 +66,7 @@ std::wstring ColorToText(TColor color) {
     return text;
 }
 
-TColor TextToColor(std::wstring_view text) {
+ColorValue TextToColor(std::wstring_view text) {
     if (!text.empty() && text.front() == L'#') {
         text.remove_prefix(1);
     }

@@ -14,9 +14,9 @@ constexpr std::wstring_view kFont = L"Font";
 constexpr std::wstring_view kColors = L"Colors";
 
 // Most keys carry the name of their field.
-#define ORVANE_SETTING(section, kind, name)                          \
-    SettingField {                                                   \
-        section, L"" #name, SettingKind::kind, &TOrvaneOptions::name \
+#define ORVANE_SETTING(section, kind, name)                         \
+    SettingField {                                                  \
+        section, L"" #name, SettingKind::kind, &OrvaneOptions::name \
     }
 
 // A save appends each new key at the end of its section: RedPercent and YellowPercent close
@@ -52,12 +52,12 @@ const std::array kFields = {
     ORVANE_SETTING(kGeneral, Boolean, ClickedDonation),
     ORVANE_SETTING(kGeneral, Boolean, NoWarningSwithOffMonMobile),
     ORVANE_SETTING(kGeneral, Integer, ProcessValueType),
-    SettingField{kFont, L"Name", SettingKind::Text, &TFontSpec::Name},
-    SettingField{kFont, L"CharSet", SettingKind::Integer, &TFontSpec::CharSet},
+    SettingField{kFont, L"Name", SettingKind::Text, &FontSpec::Name},
+    SettingField{kFont, L"CharSet", SettingKind::Integer, &FontSpec::CharSet},
     // The font dialog's sizes: a larger one would cost a huge font for a 16-pixel icon.
-    SettingField{kFont, L"Size", SettingKind::Integer, &TFontSpec::Size, true, 1, 72},
-    SettingField{kFont, L"Style", SettingKind::Integer, &TFontSpec::Style},
-    SettingField{kFont, L"Color", SettingKind::Integer, &TOrvaneOptions::FontColor},
+    SettingField{kFont, L"Size", SettingKind::Integer, &FontSpec::Size, true, 1, 72},
+    SettingField{kFont, L"Style", SettingKind::Integer, &FontSpec::Style},
+    SettingField{kFont, L"Color", SettingKind::Integer, &OrvaneOptions::FontColor},
     ORVANE_SETTING(kGeneral, Integer, RedPercent),
     ORVANE_SETTING(kGeneral, Integer, YellowPercent),
     ORVANE_SETTING(kColors, Integer, MenuColorMode),
@@ -68,18 +68,18 @@ const std::array kFields = {
     ORVANE_SETTING(kColors, Color, YellowColor),
     ORVANE_SETTING(kColors, Color, RedColor),
     ORVANE_SETTING(kColors, Color, FullBarColor),
-    SettingField{kGeneral, L"LogFile", SettingKind::Text, &TOrvaneOptions::LogFile, false},
+    SettingField{kGeneral, L"LogFile", SettingKind::Text, &OrvaneOptions::LogFile, false},
 };
 
 #undef ORVANE_SETTING
 
 // The value a member pointer names, in the record or in its font; const follows the record.
 template <typename Options, typename T>
-auto& MemberOf(Options& options, T TOrvaneOptions::*member) {
+auto& MemberOf(Options& options, T OrvaneOptions::*member) {
     return options.*member;
 }
 template <typename Options, typename T>
-auto& MemberOf(Options& options, T TFontSpec::*member) {
+auto& MemberOf(Options& options, T FontSpec::*member) {
     return options.Font.*member;
 }
 
@@ -89,7 +89,7 @@ std::span<const SettingField> SettingFields() {
     return kFields;
 }
 
-std::wstring SettingText(const SettingField& field, const TOrvaneOptions& options) {
+std::wstring SettingText(const SettingField& field, const OrvaneOptions& options) {
     return std::visit(
         [&](auto member) -> std::wstring {
             const auto& value = MemberOf(options, member);
@@ -107,7 +107,7 @@ std::wstring SettingText(const SettingField& field, const TOrvaneOptions& option
         field.Member);
 }
 
-void ApplySettingText(const SettingField& field, std::wstring_view text, TOrvaneOptions& options) {
+void ApplySettingText(const SettingField& field, std::wstring_view text, OrvaneOptions& options) {
     std::visit(
         [&](auto member) {
             auto& value = MemberOf(options, member);
@@ -129,9 +129,9 @@ void ApplySettingText(const SettingField& field, std::wstring_view text, TOrvane
         field.Member);
 }
 
-TOrvaneOptions ReadOptions(const SettingsReader& reader, const std::wstring& defaultLogFile,
-                           const TFontSpec& currentFont) {
-    TOrvaneOptions options;
+OrvaneOptions ReadOptions(const SettingsReader& reader, const std::wstring& defaultLogFile,
+                          const FontSpec& currentFont) {
+    OrvaneOptions options;
     options.Font = currentFont;
     options.LogFile = defaultLogFile;
     for (const SettingField& field : kFields) {
@@ -142,7 +142,7 @@ TOrvaneOptions ReadOptions(const SettingsReader& reader, const std::wstring& def
     return options;
 }
 
-void WriteOptions(const TOrvaneOptions& options, SettingsWriter& writer) {
+void WriteOptions(const OrvaneOptions& options, SettingsWriter& writer) {
     for (const SettingField& field : kFields) {
         if (field.Saved) {
             writer.WriteString(field.Section, field.Key, SettingText(field, options));

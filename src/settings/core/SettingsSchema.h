@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 #include "settings/core/SettingsStore.h"
 
 namespace orvane {
@@ -21,8 +21,8 @@ enum class SettingKind {
 
 // Where in the settings record a key's value lives.
 using SettingMember =
-    std::variant<bool TOrvaneOptions::*, std::int32_t TOrvaneOptions::*,
-                 std::wstring TOrvaneOptions::*, int TFontSpec::*, std::wstring TFontSpec::*>;
+    std::variant<bool OrvaneOptions::*, std::int32_t OrvaneOptions::*,
+                 std::wstring OrvaneOptions::*, int FontSpec::*, std::wstring FontSpec::*>;
 
 struct SettingField {
     std::wstring_view Section;
@@ -40,18 +40,18 @@ struct SettingField {
 std::span<const SettingField> SettingFields();
 
 // The text a key would be written as, for the current value of `options`.
-std::wstring SettingText(const SettingField& field, const TOrvaneOptions& options);
+std::wstring SettingText(const SettingField& field, const OrvaneOptions& options);
 
 // Stores a key's text into `options`; text the key's encoding cannot read leaves the value.
-void ApplySettingText(const SettingField& field, std::wstring_view text, TOrvaneOptions& options);
+void ApplySettingText(const SettingField& field, std::wstring_view text, OrvaneOptions& options);
 
 // All settings from `reader`, each key defaulting to the record's default, the font keys to
 // `currentFont` and "LogFile" to `defaultLogFile`. `Font.Color` stays `currentFont.Color`: the
 // effective text colour is for the caller to set from `FontColor`.
-TOrvaneOptions ReadOptions(const SettingsReader& reader, const std::wstring& defaultLogFile,
-                           const TFontSpec& currentFont = {});
+OrvaneOptions ReadOptions(const SettingsReader& reader, const std::wstring& defaultLogFile,
+                          const FontSpec& currentFont = {});
 
 // Writes every saved key in file order. Stops at the first write that throws.
-void WriteOptions(const TOrvaneOptions& options, SettingsWriter& writer);
+void WriteOptions(const OrvaneOptions& options, SettingsWriter& writer);
 
 }  // namespace orvane

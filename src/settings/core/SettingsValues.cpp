@@ -63,7 +63,7 @@ std::optional<bool> ParseBooleanValue(std::wstring_view text) {
     return *value != 0;
 }
 
-TColor ParseColorValue(std::wstring_view text) {
+ColorValue ParseColorValue(std::wstring_view text) {
     if (text.empty() || text == kAutomaticColorText) {
         return kAutomaticColor;
     }
@@ -78,7 +78,7 @@ std::wstring BooleanValueText(bool value) {
     return value ? L"1" : L"0";
 }
 
-std::wstring ColorValueText(TColor color) {
+std::wstring ColorValueText(ColorValue color) {
     return color == kAutomaticColor ? std::wstring(kAutomaticColorText) : ColorToText(color);
 }
 

@@ -21,10 +21,10 @@ std::optional<std::int32_t> ParseIntegerValue(std::wstring_view text);
 std::optional<bool> ParseBooleanValue(std::wstring_view text);
 
 // A colour key: empty or exactly "Automatic" is automatic; anything else is a colour text.
-TColor ParseColorValue(std::wstring_view text);
+ColorValue ParseColorValue(std::wstring_view text);
 
 std::wstring IntegerValueText(std::int32_t value);
 std::wstring BooleanValueText(bool value);
-std::wstring ColorValueText(TColor color);
+std::wstring ColorValueText(ColorValue color);
 
 }  // namespace orvane

@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-TMsgBox UnreadableSettingsBox(const std::wstring& path) {
+MessageBoxBuilder UnreadableSettingsBox(const std::wstring& path) {
     return NewMsgBox(L"无法读取设置文件")
         .Text(
             L"该文件存在, 但无法读取, 可能正被其他程序使用. Orvane 将使用默认设置运行, "

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 
 namespace orvane {
 
 // The notice shown once when the settings file exists but could not be read: the program runs
 // on the defaults and leaves the file alone.
-TMsgBox UnreadableSettingsBox(const std::wstring& path);
+MessageBoxBuilder UnreadableSettingsBox(const std::wstring& path);
 
 }  // namespace orvane

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 
 namespace orvane::win {
 

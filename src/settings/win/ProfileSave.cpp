@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/core/AppError.h"
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 #include "common/win/Handles.h"
 
 namespace orvane::win {

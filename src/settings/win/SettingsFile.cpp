@@ -5,7 +5,7 @@
 #include <thread>
 #include <utility>
 
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 #include "common/win/Handles.h"
 #include "settings/core/SettingsSchema.h"
 #include "settings/win/ProfileSave.h"
@@ -45,8 +45,7 @@ SettingsFile::SettingsFile(std::wstring path, std::chrono::milliseconds readRetr
                            ProfileWriteCall write)
     : path_(std::move(path)), readRetry_(readRetry), write_(std::move(write)) {}
 
-TOrvaneOptions SettingsFile::Load(const std::wstring& defaultLogFile,
-                                  const TFontSpec& currentFont) {
+OrvaneOptions SettingsFile::Load(const std::wstring& defaultLogFile, const FontSpec& currentFont) {
     const auto giveUp = std::chrono::steady_clock::now() + readRetry_;
     DWORD error = ERROR_SUCCESS;
     UniqueKernelHandle file = OpenForReading(path_, error);
@@ -64,7 +63,7 @@ TOrvaneOptions SettingsFile::Load(const std::wstring& defaultLogFile,
     return ReadOptions(ProfileFile(path_), defaultLogFile, currentFont);
 }
 
-void SettingsFile::Save(const TOrvaneOptions& options) {
+void SettingsFile::Save(const OrvaneOptions& options) {
     if (unreadable_) {
         return;
     }

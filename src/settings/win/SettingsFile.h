@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "settings/core/Options.h"
+#include "settings/core/OrvaneOptions.h"
 #include "settings/win/ProfileFile.h"
 
 namespace orvane::win {
@@ -26,13 +26,13 @@ class SettingsFile {
 
     // Every setting from the file over the defaults, the font keys over `currentFont` and
     // "LogFile" over `defaultLogFile`.
-    TOrvaneOptions Load(const std::wstring& defaultLogFile, const TFontSpec& currentFont);
+    OrvaneOptions Load(const std::wstring& defaultLogFile, const FontSpec& currentFont);
 
     // True after a load that found the file present but unreadable: saves then leave it alone.
     bool Unreadable() const { return unreadable_; }
 
     // Writes every saved setting. Throws AppError "Unable to write to <path>" when it fails.
-    void Save(const TOrvaneOptions& options);
+    void Save(const OrvaneOptions& options);
 
     const std::wstring& Path() const { return path_; }
     // Where other parts may keep keys of their own (the custom colours): nowhere while the file

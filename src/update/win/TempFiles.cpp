@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 #include "common/win/Handles.h"
 #include "update/core/TempFileName.h"
 

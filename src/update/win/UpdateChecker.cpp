@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "common/win/Handles.h"
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/win/MessageDialogs.h"
 #include "processes/win/ExeFileInfo.h"
 #include "settings/win/ProfileFile.h"
@@ -136,7 +136,7 @@ std::wstring RunningExe() {
 // The string values "FileVersion", "LegalCopyright", "ProductName" and "ProductVersion" of
 // the first translation, in that order, those that exist.
 std::vector<std::wstring> ReadVersionStrings(const std::wstring& exe) {
-    const TEXEVersionData data = ReadExeVersionData(exe);
+    const ExeVersionData data = ReadExeVersionData(exe);
     std::vector<std::wstring> strings;
     for (const std::wstring* value :
          {&data.FileVersion, &data.LegalCopyright, &data.ProductName, &data.ProductVersion}) {

@@ -15,10 +15,10 @@ class UpdateChecker;
 struct DownloadJob;
 struct HandOver;
 
-using TOnGetURLEvent = std::function<void(
+using VersionFileHandler = std::function<void(
     UpdateChecker& Sender, const std::wstring& CurrentVersion, const std::wstring& DownloadURL,
     const std::wstring& ReleaseDate, const std::wstring& BetaVer)>;
-using TNotifyEvent = std::function<void(UpdateChecker& Sender)>;
+using CheckerEventHandler = std::function<void(UpdateChecker& Sender)>;
 
 // Checks the update server's version file for a newer version of the running program. The
 // download runs on a worker of its own; everything else runs on the thread that owns the
@@ -39,8 +39,8 @@ class UpdateChecker {
     std::wstring SiteName = L"www.velmoria.com";
     std::vector<std::wstring> Changes;  // history lines of the last version file read
     int Tag = 0;                        // not 0: no failure message either
-    TOnGetURLEvent OnGetURL;
-    TNotifyEvent OnDownloadFailed;
+    VersionFileHandler OnGetURL;
+    CheckerEventHandler OnDownloadFailed;
 
     // The executable whose version resource gives the program's key and own version.
     std::wstring ExeFile;

@@ -10,7 +10,7 @@
 #include "options/core/OptionsCaptions.h"
 #include "options/core/Thresholds.h"
 #include "options/win/OptionsControlIds.h"
-#include "options/win/TFrmOptions.h"
+#include "options/win/OptionsDialog.h"
 
 namespace orvane::win {
 
@@ -31,8 +31,8 @@ LayoutRow Check(HWND box, int indent96 = kSubIndent) {
 
 }  // namespace
 
-HWND TFrmOptions::AddControl(int tab, const wchar_t* cls, std::wstring_view text, DWORD style,
-                             int id, DWORD exStyle) {
+HWND OptionsDialog::AddControl(int tab, const wchar_t* cls, std::wstring_view text, DWORD style,
+                               int id, DWORD exStyle) {
     const std::wstring caption(text);
     HWND control = ::CreateWindowExW(exStyle, cls, caption.c_str(), WS_CHILD | style, 0, 0, 0, 0,
                                      Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -43,11 +43,11 @@ HWND TFrmOptions::AddControl(int tab, const wchar_t* cls, std::wstring_view text
     return control;
 }
 
-HWND TFrmOptions::AddCheck(int tab, std::wstring_view text, int id) {
+HWND OptionsDialog::AddCheck(int tab, std::wstring_view text, int id) {
     return AddControl(tab, L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, id);
 }
 
-HWND TFrmOptions::AddLabel(int tab, std::wstring_view text, bool heading) {
+HWND OptionsDialog::AddLabel(int tab, std::wstring_view text, bool heading) {
     HWND label = AddControl(tab, L"STATIC", text, SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE);
     if (heading) {
         headings_.push_back(label);
@@ -55,7 +55,7 @@ HWND TFrmOptions::AddLabel(int tab, std::wstring_view text, bool heading) {
     return label;
 }
 
-HWND TFrmOptions::AddCombo(int tab, int id, std::initializer_list<std::wstring_view> items) {
+HWND OptionsDialog::AddCombo(int tab, int id, std::initializer_list<std::wstring_view> items) {
     HWND combo = AddControl(tab, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, id);
     for (const std::wstring_view item : items) {
         const std::wstring text(item);
@@ -64,13 +64,13 @@ HWND TFrmOptions::AddCombo(int tab, int id, std::initializer_list<std::wstring_v
     return combo;
 }
 
-void TFrmOptions::AddSpin(int tab, SpinBox& box, int id, const SpinRange& range, bool readOnly) {
+void OptionsDialog::AddSpin(int tab, SpinBox& box, int id, const SpinRange& range, bool readOnly) {
     box.Create(Handle(), id, range, readOnly);
     pages_[static_cast<size_t>(tab)].push_back(box.Edit());
     pages_[static_cast<size_t>(tab)].push_back(box.UpDown());
 }
 
-void TFrmOptions::CreateControls() {
+void OptionsDialog::CreateControls() {
     Tabs = AddControl(-1, WC_TABCONTROLW, L"", WS_CLIPSIBLINGS | WS_TABSTOP | WS_VISIBLE, kIdTabs);
     for (size_t i = 0; i < kTabCaptions.size(); ++i) {
         std::wstring caption(kTabCaptions[i]);
@@ -89,40 +89,40 @@ void TFrmOptions::CreateControls() {
     ::SetWindowPos(Tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TFrmOptions::CreateGeneralTab() {
+void OptionsDialog::CreateGeneralTab() {
     CkShowPage = AddCheck(0, kCaptionShowPage, kIdShowPage);
     CkShowFree = AddCheck(0, kCaptionShowFree, kIdShowFree);
     CkShowPercentage = AddCheck(0, kCaptionShowPercentage, kIdShowPercentage);
-    Label5 = AddLabel(0, kCaptionWarnings, true);
-    Label11 = AddLabel(0, kCaptionBarColors);
+    LabelWarnings = AddLabel(0, kCaptionWarnings, true);
+    LabelBarColors = AddLabel(0, kCaptionBarColors);
     LabelYellow = AddLabel(0, kCaptionYellow);
     AddSpin(0, TxtYellow, kIdYellow, kPercentRange, true);
     LabelYellowUnit = AddLabel(0, kCaptionPercent);
     LabelRed = AddLabel(0, kCaptionRed);
     AddSpin(0, TxtRed, kIdRed, kPercentRange, true);
     LabelRedUnit = AddLabel(0, kCaptionPercent);
-    JvLinkLabel1 = AddControl(0, WC_LINK, kCaptionThemesLink, WS_TABSTOP, kIdThemesLink);
-    Label17 = AddLabel(0, L"", true);
+    LinkThemes = AddControl(0, WC_LINK, kCaptionThemesLink, WS_TABSTOP, kIdThemesLink);
+    LabelHighMemory = AddLabel(0, L"", true);
     CkWarn = AddCheck(0, kCaptionWarn, kIdWarn);
     CheckDefragOnHighMem = AddCheck(0, kCaptionDefragOnHigh, kIdDefragOnHigh);
     CkWarnMsgBox = AddCheck(0, kCaptionWarnMsgBox, kIdWarnMsgBox);
     CkLogFile = AddCheck(0, kCaptionLogFile, kIdLogFile);
 }
 
-void TFrmOptions::CreateExtraTab() {
-    Label16 = AddLabel(1, kCaptionTimedDefrag, true);
+void OptionsDialog::CreateExtraTab() {
+    LabelTimedDefrag = AddLabel(1, kCaptionTimedDefrag, true);
     CheckDefragEveryActive = AddCheck(1, kCaptionDefragEvery, kIdDefragEveryActive);
     AddSpin(1, WinSpinDefragEveryActive, kIdDefragEvery, kDefragEveryRange, false);
-    Label22 = AddLabel(1, kCaptionMinutes);
+    LabelDefragMinutes = AddLabel(1, kCaptionMinutes);
     LabelHotKey = AddLabel(1, kCaptionHotkey);
-    HotKey1 = AddControl(1, HOTKEY_CLASSW, L"", WS_TABSTOP, kIdHotKey, WS_EX_CLIENTEDGE);
-    Label2 = AddLabel(1, kCaptionHotkeyNote);
-    Label19 = AddLabel(1, kCaptionAdvanced, true);
+    HotKeyDefrag = AddControl(1, HOTKEY_CLASSW, L"", WS_TABSTOP, kIdHotKey, WS_EX_CLIENTEDGE);
+    LabelHotKeyNote = AddLabel(1, kCaptionHotkeyNote);
+    LabelAdvanced = AddLabel(1, kCaptionAdvanced, true);
     LabelMili = AddLabel(1, kCaptionRefreshRate);
     AddSpin(1, EditMili, kIdRefreshRate, kRefreshRateRange, false);
     LabelMiliUnit = AddLabel(1, kCaptionMilliseconds);
     LabelResetMili = AddControl(1, WC_LINK, kCaptionResetRate, WS_TABSTOP, kIdResetRate);
-    Label12 = AddLabel(1, kCaptionMillisecondsNote);
+    LabelMillisecondsNote = AddLabel(1, kCaptionMillisecondsNote);
     LabelDoubleClick = AddLabel(1, kCaptionDoubleClick);
     CmbDoubleClick = AddCombo(1, kIdDoubleClick, {});
     for (const std::wstring_view item : kDoubleClickItems) {
@@ -132,8 +132,8 @@ void TFrmOptions::CreateExtraTab() {
     CheckMonitor = AddCheck(1, kCaptionMonitor, kIdMonitor);
 }
 
-void TFrmOptions::CreateTrayMenuTab() {
-    Label13 = AddLabel(2, kCaptionProcesses, true);
+void OptionsDialog::CreateTrayMenuTab() {
+    LabelProcesses = AddLabel(2, kCaptionProcesses, true);
     CkShowTop = AddCheck(2, kCaptionShowTop, kIdShowTop);
     LabelProcs = AddLabel(2, kCaptionProcessCount);
     AddSpin(2, EditProcs, kIdTopCount, kTopProcessRange, false);
@@ -144,25 +144,25 @@ void TFrmOptions::CreateTrayMenuTab() {
         const std::wstring text(item);
         ::SendMessageW(ComboProcessValue, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    CheckHightLightProcess = AddCheck(2, kCaptionHighlight, kIdHighlight);
+    CheckHighlightProcess = AddCheck(2, kCaptionHighlight, kIdHighlight);
     AddSpin(2, EditProcsRam, kIdHighlightAbove, kHighlightAboveRange, false);
     LabelRamUnit = AddLabel(2, kCaptionMegabytes);
     CheckShowProcessName = AddCheck(2, kCaptionProcessName, kIdProcessName);
     CkUnifyProcs = AddCheck(2, kCaptionUnify, kIdUnify);
-    Label24 = AddLabel(2, kCaptionMore, true);
+    LabelMore = AddLabel(2, kCaptionMore, true);
     CkShowMemMenu = AddCheck(2, kCaptionShowMemMenu, kIdShowMemMenu);
     CkDisplayHint = AddCheck(2, kCaptionDisplayHint, kIdDisplayHint);
 }
 
-void TFrmOptions::CreateDisplayTab() {
-    Label7 = AddLabel(3, kCaptionFont, true);
-    PnlFont2 = AddControl(3, L"STATIC", L"", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX, kIdFontPanel,
-                          WS_EX_STATICEDGE);
+void OptionsDialog::CreateDisplayTab() {
+    LabelFont = AddLabel(3, kCaptionFont, true);
+    FontPanel = AddControl(3, L"STATIC", L"", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX,
+                           kIdFontPanel, WS_EX_STATICEDGE);
     BtnSetFont = AddControl(3, L"BUTTON", kCaptionSetFont, BS_PUSHBUTTON | WS_TABSTOP, kIdSetFont);
     ckInternalFont = AddCheck(3, kCaptionInternalFont, kIdInternalFont);
     CkDigitsColored = AddCheck(3, kCaptionDigitsColored, kIdDigitsColored);
-    Label8 = AddLabel(3, kCaptionAppearance, true);
-    CheckOpaque = AddCheck(3, kCaptionTransparent, kIdTransparent);
+    LabelAppearance = AddLabel(3, kCaptionAppearance, true);
+    CheckTransparent = AddCheck(3, kCaptionTransparent, kIdTransparent);
     CkBarBottom = AddCheck(3, kCaptionBarBottom, kIdBarBottom);
     CheckFullBar = AddCheck(3, kCaptionFullBar, kIdFullBar);
     CkShowPercSign = AddCheck(3, kCaptionPercSign, kIdPercSign);
@@ -170,7 +170,7 @@ void TFrmOptions::CreateDisplayTab() {
     LabelWarningScale = AddLabel(3, kCaptionScaleWarning);
 }
 
-void TFrmOptions::CreateButtons() {
+void OptionsDialog::CreateButtons() {
     BtnOk = AddControl(-1, L"BUTTON", kCaptionOk, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_VISIBLE, IDOK);
     BtnCancel = AddControl(-1, L"BUTTON", kCaptionCancel, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE,
                            IDCANCEL);
@@ -178,73 +178,73 @@ void TFrmOptions::CreateButtons() {
         AddControl(-1, L"BUTTON", kCaptionApply, BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, kIdApply);
 }
 
-std::array<PageLayout, 5> TFrmOptions::PageLayouts() {
+std::array<PageLayout, 5> OptionsDialog::PageLayouts() {
     std::array<PageLayout, 5> p;
-    LayoutCell highLabel = Cell(Label17, CellKind::Label);
+    LayoutCell highLabel = Cell(LabelHighMemory, CellKind::Label);
     highLabel.MeasureText = HighMemoryHeading(100);
     p[0] = {Check(CkShowPage, 0),
             Check(CkShowFree, 0),
             Check(CkShowPercentage, 0),
-            Heading(Label5),
-            Row({Cell(Label11, CellKind::Label)}, kSubIndent),
+            Heading(LabelWarnings),
+            Row({Cell(LabelBarColors, CellKind::Label)}, kSubIndent),
             Row({Cell(LabelYellow, CellKind::Label), Spin(TxtYellow, 56),
                  Cell(LabelYellowUnit, CellKind::Label), Cell(LabelRed, CellKind::Label),
                  Spin(TxtRed, 56), Cell(LabelRedUnit, CellKind::Label)},
                 2 * kSubIndent),
-            Row({Cell(JvLinkLabel1, CellKind::Link)}, 2 * kSubIndent),
+            Row({Cell(LinkThemes, CellKind::Link)}, 2 * kSubIndent),
             Row({highLabel}, 0, kHeadingSpace),
             Check(CkWarn),
             Check(CheckDefragOnHighMem),
             Check(CkWarnMsgBox),
             Check(CkLogFile)};
-    p[1] = {
-        Heading(Label16),
-        Row({Cell(CheckDefragEveryActive, CellKind::Check), Spin(WinSpinDefragEveryActive, 64),
-             Cell(Label22, CellKind::Label)},
-            kSubIndent),
-        Row({Cell(LabelHotKey, CellKind::Label), Cell(HotKey1, CellKind::Fixed, 170)}, kSubIndent),
-        Row({Cell(Label2, CellKind::Label)}, kSubIndent),
-        Heading(Label19),
-        Row({Cell(LabelMili, CellKind::Label), Spin(EditMili, 84),
-             Cell(LabelMiliUnit, CellKind::Label), Cell(LabelResetMili, CellKind::Link)},
-            kSubIndent),
-        Row({Cell(Label12, CellKind::Label)}, kSubIndent),
-        Row({Cell(LabelDoubleClick, CellKind::Label), Cell(CmbDoubleClick, CellKind::Combo)},
-            kSubIndent),
-        Check(CheckMonitor)};
+    p[1] = {Heading(LabelTimedDefrag),
+            Row({Cell(CheckDefragEveryActive, CellKind::Check), Spin(WinSpinDefragEveryActive, 64),
+                 Cell(LabelDefragMinutes, CellKind::Label)},
+                kSubIndent),
+            Row({Cell(LabelHotKey, CellKind::Label), Cell(HotKeyDefrag, CellKind::Fixed, 170)},
+                kSubIndent),
+            Row({Cell(LabelHotKeyNote, CellKind::Label)}, kSubIndent),
+            Heading(LabelAdvanced),
+            Row({Cell(LabelMili, CellKind::Label), Spin(EditMili, 84),
+                 Cell(LabelMiliUnit, CellKind::Label), Cell(LabelResetMili, CellKind::Link)},
+                kSubIndent),
+            Row({Cell(LabelMillisecondsNote, CellKind::Label)}, kSubIndent),
+            Row({Cell(LabelDoubleClick, CellKind::Label), Cell(CmbDoubleClick, CellKind::Combo)},
+                kSubIndent),
+            Check(CheckMonitor)};
     p[2] = {
-        Heading(Label13),
+        Heading(LabelProcesses),
         Check(CkShowTop),
         Row({Cell(LabelProcs, CellKind::Label), Spin(EditProcs, 56),
              Cell(LabelProcsUnit, CellKind::Label)},
             2 * kSubIndent),
         Row({Cell(LabelProcessValue, CellKind::Label), Cell(ComboProcessValue, CellKind::Combo)},
             2 * kSubIndent),
-        Row({Cell(CheckHightLightProcess, CellKind::Check), Spin(EditProcsRam, 64),
+        Row({Cell(CheckHighlightProcess, CellKind::Check), Spin(EditProcsRam, 64),
              Cell(LabelRamUnit, CellKind::Label)},
             2 * kSubIndent),
         Check(CheckShowProcessName, 2 * kSubIndent),
         Check(CkUnifyProcs, 2 * kSubIndent),
-        Heading(Label24),
+        Heading(LabelMore),
         Check(CkShowMemMenu),
         Check(CkDisplayHint, 2 * kSubIndent)};
-    p[3] = {
-        Heading(Label7),
-        Row({Cell(PnlFont2, CellKind::Fixed, 170), Cell(BtnSetFont, CellKind::Button)}, kSubIndent),
-        Check(ckInternalFont),
-        Check(CkDigitsColored),
-        Heading(Label8),
-        Check(CheckOpaque),
-        Check(CkBarBottom),
-        Check(CheckFullBar),
-        Check(CkShowPercSign),
-        Check(CheckStandardBar),
-        Row({Cell(LabelWarningScale, CellKind::Label)}, 0, 8)};
+    p[3] = {Heading(LabelFont),
+            Row({Cell(FontPanel, CellKind::Fixed, 170), Cell(BtnSetFont, CellKind::Button)},
+                kSubIndent),
+            Check(ckInternalFont),
+            Check(CkDigitsColored),
+            Heading(LabelAppearance),
+            Check(CheckTransparent),
+            Check(CkBarBottom),
+            Check(CheckFullBar),
+            Check(CkShowPercSign),
+            Check(CheckStandardBar),
+            Row({Cell(LabelWarningScale, CellKind::Label)}, 0, 8)};
     p[4] = ThemesPageLayout();
     return p;
 }
 
-void TFrmOptions::Relayout() {
+void OptionsDialog::Relayout() {
     const WindowDc dc(Handle());
     const DialogLayout layout(dc.get(), dpi_, font_.get());
     const auto s = [&](int n) { return layout.Scale(n); };

@@ -4,13 +4,13 @@
 #include <functional>
 #include <string>
 
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/core/TaskDialogConfig.h"
 
 namespace orvane {
 
-// Icons of TTaskDialog, numbered apart from TMsgBox's.
-enum TTaskDialogIcon : std::int32_t {
+// Icons of TaskDialogBox, numbered apart from MessageBoxBuilder's.
+enum TaskDialogIcon : std::int32_t {
     tiBlank = 0,
     tiWarning = 1,
     tiQuestion = 2,
@@ -18,7 +18,7 @@ enum TTaskDialogIcon : std::int32_t {
     tiInformation = 4,
     tiShield = 6,
 };
-enum TTaskDialogFooterIcon : std::int32_t {
+enum TaskDialogFooterIcon : std::int32_t {
     tfiBlank = 0,
     tfiWarning = 1,
     tfiQuestion = 2,
@@ -28,14 +28,14 @@ enum TTaskDialogFooterIcon : std::int32_t {
 };
 
 // Called with a pressed button's number; returning false keeps the dialog open.
-using TTaskDialogButtonClicked = std::function<bool(int aButtonID)>;
+using TaskDialogButtonClicked = std::function<bool(int aButtonID)>;
 
 // Custom buttons are numbered from here on, in the order of their lines.
 inline constexpr int kFirstTaskDialogButton = 100;
 
 // A task dialog shown natively where the platform has one and by an imitation window where
 // it does not. Texts in, button number and check box state out.
-struct TTaskDialog {
+struct TaskDialogBox {
     std::wstring Title;  // window caption; empty: the main form's caption
     std::wstring Inst;   // main instruction; empty: a word for the icon
     std::wstring Content;
@@ -50,12 +50,12 @@ struct TTaskDialog {
                 std::int32_t aDialogIcon = tiInformation, std::int32_t aFooterIcon = tfiBlank,
                 int aRadioDef = 0, int aWidth = 0, WindowHandle aParent = nullptr,
                 bool aNonNative = false, bool aEmulateClassicStyle = false,
-                const TTaskDialogButtonClicked& aOnButtonClicked = {});
+                const TaskDialogButtonClicked& aOnButtonClicked = {});
 };
 
 // The configuration that shows `dialog` with Execute's arguments; `mainFormCaption` is the
 // title used when the dialog has none.
-TaskDialogConfig BuildTaskDialogConfig(const TTaskDialog& dialog, std::uint32_t aCommonButtons,
+TaskDialogConfig BuildTaskDialogConfig(const TaskDialogBox& dialog, std::uint32_t aCommonButtons,
                                        int aButtonDef, std::uint32_t aFlags,
                                        std::int32_t aDialogIcon, std::int32_t aFooterIcon,
                                        const std::wstring& mainFormCaption);

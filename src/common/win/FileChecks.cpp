@@ -1,4 +1,4 @@
-#include "common/win/CmnFunc2.h"
+#include "common/win/FileChecks.h"
 
 #include <windows.h>
 

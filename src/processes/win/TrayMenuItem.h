@@ -9,7 +9,7 @@
 namespace orvane::win {
 
 // A tray menu item: its model plus what only Windows can hold.
-struct TMenuItemEx : MenuLine {
+struct TrayMenuItem : MenuLine {
     // A process line's small icon, shared with the icon cache: it lives while either holds it.
     std::shared_ptr<const UniqueIcon> hIcon;
     std::wstring ShortCutText;  // shown in the value column (the defragment hotkey)

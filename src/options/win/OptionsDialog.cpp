@@ -1,4 +1,4 @@
-#include "options/win/TFrmOptions.h"
+#include "options/win/OptionsDialog.h"
 
 #include <commctrl.h>
 
@@ -33,16 +33,16 @@ void LoadDialogControls() {
 
 }  // namespace
 
-TFrmOptions::TFrmOptions(OptionsHost& host) : host_(host) {}
+OptionsDialog::OptionsDialog(OptionsHost& host) : host_(host) {}
 
-TFrmOptions::~TFrmOptions() {
+OptionsDialog::~OptionsDialog() {
     if (owner_ && !closed_) {
         ::EnableWindow(owner_, TRUE);
     }
     DestroyOwnWindow();
 }
 
-bool TFrmOptions::Create(HWND owner, bool bDirectToThemes) {
+bool OptionsDialog::Create(HWND owner, bool bDirectToThemes) {
     LoadDialogControls();
     if (!RegisterClassOnce(kClassName, nullptr, nullptr)) {
         return false;
@@ -59,7 +59,7 @@ bool TFrmOptions::Create(HWND owner, bool bDirectToThemes) {
     return true;
 }
 
-void TFrmOptions::ShowModal() {
+void OptionsDialog::ShowModal() {
     FormShow();
     if (owner_) {
         ::EnableWindow(owner_, FALSE);
@@ -92,7 +92,7 @@ void TFrmOptions::ShowModal() {
     }
 }
 
-void TFrmOptions::BringToFront() {
+void OptionsDialog::BringToFront() {
     if (::IsIconic(Handle())) {
         ::ShowWindow(Handle(), SW_RESTORE);
     }
@@ -100,7 +100,7 @@ void TFrmOptions::BringToFront() {
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs, as in the system's property sheets.
-bool TFrmOptions::PreTranslate(MSG& m) {
+bool OptionsDialog::PreTranslate(MSG& m) {
     if (m.message != WM_KEYDOWN || m.wParam != VK_TAB || !(::GetKeyState(VK_CONTROL) & 0x8000) ||
         (m.hwnd != Handle() && !::IsChild(Handle(), m.hwnd))) {
         return false;
@@ -111,11 +111,11 @@ bool TFrmOptions::PreTranslate(MSG& m) {
     return true;
 }
 
-int TFrmOptions::ActiveTab() const {
+int OptionsDialog::ActiveTab() const {
     return static_cast<int>(::SendMessageW(Tabs, TCM_GETCURSEL, 0, 0));
 }
 
-void TFrmOptions::ShowTab(int tab) {
+void OptionsDialog::ShowTab(int tab) {
     ::SendMessageW(Tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     for (int i = 0; i < static_cast<int>(pages_.size()); ++i) {
         for (HWND control : pages_[static_cast<size_t>(i)]) {
@@ -125,7 +125,7 @@ void TFrmOptions::ShowTab(int tab) {
 }
 
 // Hides or shows a control of a page; it appears only while its page is the current one.
-void TFrmOptions::SetVisible(HWND control, bool visible) {
+void OptionsDialog::SetVisible(HWND control, bool visible) {
     if (visible) {
         hidden_.erase(control);
     } else {
@@ -137,7 +137,7 @@ void TFrmOptions::SetVisible(HWND control, bool visible) {
     ::ShowWindow(control, visible && onPage ? SW_SHOWNA : SW_HIDE);
 }
 
-void TFrmOptions::ApplyDpi(int dpi) {
+void OptionsDialog::ApplyDpi(int dpi) {
     dpi_ = dpi;
     font_ = CreateMessageFont(dpi);
     headingFont_ = CreateMessageFont(dpi, true);
@@ -162,7 +162,7 @@ void TFrmOptions::ApplyDpi(int dpi) {
     Relayout();
 }
 
-void TFrmOptions::OnDpiChanged(WPARAM wp, LPARAM lp) {
+void OptionsDialog::OnDpiChanged(WPARAM wp, LPARAM lp) {
     const auto* suggested = reinterpret_cast<const RECT*>(lp);
     ApplyDpi(LOWORD(wp));
     RECT r{};
@@ -173,7 +173,7 @@ void TFrmOptions::OnDpiChanged(WPARAM wp, LPARAM lp) {
 
 // Labels and check boxes on a page take the page's look; edits, the buttons below the pages and
 // the font panel keep their own.
-LRESULT TFrmOptions::OnControlColor(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT OptionsDialog::OnControlColor(UINT msg, WPARAM wp, LPARAM lp) {
     const auto control = reinterpret_cast<HWND>(lp);
     wchar_t cls[16] = {};
     ::GetClassNameW(control, cls, 16);
@@ -187,11 +187,11 @@ LRESULT TFrmOptions::OnControlColor(UINT msg, WPARAM wp, LPARAM lp) {
     return Window::HandleMessage(msg, wp, lp);
 }
 
-void TFrmOptions::FormShow() {
+void OptionsDialog::FormShow() {
     PlaceNearNotificationArea(Handle());
 }
 
-LRESULT TFrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT OptionsDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
             RunEventHandler([&] { OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)); });
@@ -226,7 +226,7 @@ LRESULT TFrmOptions::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return Window::HandleMessage(msg, wp, lp);
 }
 
-void TFrmOptions::OnNotify(const NMHDR& nm) {
+void OptionsDialog::OnNotify(const NMHDR& nm) {
     if (nm.idFrom == kIdTabs && nm.code == TCN_SELCHANGE) {
         ShowTab(ActiveTab());
         return;
@@ -235,13 +235,13 @@ void TFrmOptions::OnNotify(const NMHDR& nm) {
         return;
     }
     if (nm.idFrom == kIdThemesLink) {
-        JvLinkLabel1LinkClick();
+        LinkThemesClick();
     } else if (nm.idFrom == kIdResetRate) {
         LabelResetMiliLinkClick();
     }
 }
 
-void TFrmOptions::OnCommand(int id, int code, HWND control) {
+void OptionsDialog::OnCommand(int id, int code, HWND control) {
     if (control == nullptr) {
         return;
     }
@@ -286,7 +286,7 @@ void TFrmOptions::OnCommand(int id, int code, HWND control) {
     }
 }
 
-void TFrmOptions::OnCheckClick(int id) {
+void OptionsDialog::OnCheckClick(int id) {
     switch (id) {
         case kIdShowPercentage:
             CkShowPercentageClick();
@@ -301,7 +301,7 @@ void TFrmOptions::OnCheckClick(int id) {
             CheckDefragEveryActiveClick();
             break;
         case kIdHighlight:
-            CheckHightLightProcessClick();
+            CheckHighlightProcessClick();
             break;
         case kIdMonitor:
             CheckMonitorClick();
@@ -310,7 +310,7 @@ void TFrmOptions::OnCheckClick(int id) {
             ckInternalFontClick();
             break;
         case kIdTransparent:
-            CheckOpaqueClick();
+            CheckTransparentClick();
             break;
         case kIdDigitsColored:
             CkDigitsColoredClick();

@@ -1,81 +1,81 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/core/FormatText.h"
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/core/TaskDialogConfig.h"
 
 namespace orvane {
 namespace {
 
 TEST(MsgBox, TextFillsInstructionThenParagraphs) {
-    const TMsgBox box = NewMsgBox(L"A").Text(L"B").Text(L"C");
-    EXPECT_EQ(box.FMainText, L"A");
-    EXPECT_EQ(box.FSecondText, L"B\r\n\r\nC");
-    EXPECT_EQ(box.FFlags, 0x1008u);
-    EXPECT_EQ(box.FDefRadioButton, 0);
-    EXPECT_EQ(box.FRadioOut, -1);
-    EXPECT_EQ(box.FButtons, 0u);
-    EXPECT_EQ(box.FIcon, kIconNone);
+    const MessageBoxBuilder box = NewMsgBox(L"A").Text(L"B").Text(L"C");
+    EXPECT_EQ(box.mainText_, L"A");
+    EXPECT_EQ(box.secondText_, L"B\r\n\r\nC");
+    EXPECT_EQ(box.flags_, 0x1008u);
+    EXPECT_EQ(box.defRadioButton_, 0);
+    EXPECT_EQ(box.radioOut_, -1);
+    EXPECT_EQ(box.buttons_, 0u);
+    EXPECT_EQ(box.icon_, kIconNone);
 }
 
 TEST(MsgBox, EveryOperationLeavesTheOriginalUnchanged) {
-    const TMsgBox base = NewMsgBox(L"A");
+    const MessageBoxBuilder base = NewMsgBox(L"A");
     bool checked = true;
-    const TMsgBox changed = base.Text(L"B")
-                                .Warning()
-                                .YesNo()
-                                .AddButton(L"X", 100, true)
-                                .AddRadioButtons({L"r1", L"r2"})
-                                .DefRadioButton(-1)
-                                .Verification(L"V", &checked)
-                                .Footer(L"F", kIconInformation)
-                                .Details(L"D", TDetailsPosition::dpFooter, L"more", true)
-                                .WindowCaption(L"Cap")
-                                .Hypertext();
-    EXPECT_EQ(base.FSecondText, L"");
-    EXPECT_EQ(base.FIcon, kIconNone);
-    EXPECT_EQ(base.FFlags, 0x1008u);
-    EXPECT_TRUE(base.FCustomButtons.empty());
-    EXPECT_TRUE(base.FRadioButtons.empty());
-    EXPECT_FALSE(base.FHyperlinks);
+    const MessageBoxBuilder changed = base.Text(L"B")
+                                          .Warning()
+                                          .YesNo()
+                                          .AddButton(L"X", 100, true)
+                                          .AddRadioButtons({L"r1", L"r2"})
+                                          .DefRadioButton(-1)
+                                          .Verification(L"V", &checked)
+                                          .Footer(L"F", kIconInformation)
+                                          .Details(L"D", DetailsPosition::dpFooter, L"more", true)
+                                          .WindowCaption(L"Cap")
+                                          .Hypertext();
+    EXPECT_EQ(base.secondText_, L"");
+    EXPECT_EQ(base.icon_, kIconNone);
+    EXPECT_EQ(base.flags_, 0x1008u);
+    EXPECT_TRUE(base.customButtons_.empty());
+    EXPECT_TRUE(base.radioButtons_.empty());
+    EXPECT_FALSE(base.hyperlinks_);
 
-    EXPECT_EQ(changed.FIcon, kIconWarning);
-    EXPECT_EQ(changed.FButtons, kButtonYes | kButtonNo);
-    EXPECT_EQ(changed.FFlags, FlagBit(tfPositionRelativeToWindow) | FlagBit(tfNoDefaultRadioButton))
+    EXPECT_EQ(changed.icon_, kIconWarning);
+    EXPECT_EQ(changed.buttons_, kButtonYes | kButtonNo);
+    EXPECT_EQ(changed.flags_, FlagBit(tfPositionRelativeToWindow) | FlagBit(tfNoDefaultRadioButton))
         << "YesNo clears cancellation, DefRadioButton(-1) adds no-default-radio";
-    EXPECT_EQ(changed.FDefRadioButton, -1);
-    EXPECT_TRUE(changed.FVerificationChecked);
-    EXPECT_EQ(changed.FVerificationCheckedRes, &checked);
-    EXPECT_TRUE(changed.FHyperlinks);
+    EXPECT_EQ(changed.defRadioButton_, -1);
+    EXPECT_TRUE(changed.verificationChecked_);
+    EXPECT_EQ(changed.verificationCheckedRes_, &checked);
+    EXPECT_TRUE(changed.hyperlinks_);
 }
 
 TEST(MsgBox, ButtonSetsIconsAndFlags) {
-    const TMsgBox b = NewMsgBox(L"A");
-    EXPECT_EQ(b.OK().FButtons, 0x01u);
-    EXPECT_EQ(b.OKCancel().FButtons, 0x09u);
-    EXPECT_EQ(b.Cancel().FButtons, 0x08u);
-    EXPECT_EQ(b.Close().FButtons, 0x20u);
-    EXPECT_EQ(b.YesNoCancel().FButtons, 0x0Eu);
-    EXPECT_EQ(b.YesNoCancel().FFlags, 0x1008u) << "only YesNo forbids Escape";
-    EXPECT_EQ(b.Info().FIcon, 3);
-    EXPECT_EQ(b.Error().FIcon, 2);
-    EXPECT_EQ(b.Shield().FIcon, 4);
-    EXPECT_EQ(b.Question().FIcon, 32514);
-    EXPECT_EQ(b.AddFlag(tfCanBeMinimized).FFlags, 0x9008u);
-    EXPECT_EQ(b.ClearFlag(tfAllowDialogCancellation).FFlags, 0x1000u);
-    EXPECT_EQ(b.AddFlag(32).FFlags, 0x1008u);
-    EXPECT_EQ(b.ClearFlag(40).FFlags, 0x1008u);
-    EXPECT_EQ(b.SetFlags(0x5).FFlags, 0x5u);
-    EXPECT_EQ(b.DefRadioButton(2).FFlags, 0x1008u);
+    const MessageBoxBuilder b = NewMsgBox(L"A");
+    EXPECT_EQ(b.OK().buttons_, 0x01u);
+    EXPECT_EQ(b.OKCancel().buttons_, 0x09u);
+    EXPECT_EQ(b.Cancel().buttons_, 0x08u);
+    EXPECT_EQ(b.Close().buttons_, 0x20u);
+    EXPECT_EQ(b.YesNoCancel().buttons_, 0x0Eu);
+    EXPECT_EQ(b.YesNoCancel().flags_, 0x1008u) << "only YesNo forbids Escape";
+    EXPECT_EQ(b.Info().icon_, 3);
+    EXPECT_EQ(b.Error().icon_, 2);
+    EXPECT_EQ(b.Shield().icon_, 4);
+    EXPECT_EQ(b.Question().icon_, 32514);
+    EXPECT_EQ(b.AddFlag(tfCanBeMinimized).flags_, 0x9008u);
+    EXPECT_EQ(b.ClearFlag(tfAllowDialogCancellation).flags_, 0x1000u);
+    EXPECT_EQ(b.AddFlag(32).flags_, 0x1008u);
+    EXPECT_EQ(b.ClearFlag(40).flags_, 0x1008u);
+    EXPECT_EQ(b.SetFlags(0x5).flags_, 0x5u);
+    EXPECT_EQ(b.DefRadioButton(2).flags_, 0x1008u);
 
     bool unset = false;
-    EXPECT_FALSE(b.Verification(L"V", &unset).FVerificationChecked);
-    EXPECT_FALSE(b.Verification(L"V").FVerificationChecked);
-    EXPECT_EQ(b.Verification(L"V").FVerificationCheckedRes, nullptr);
+    EXPECT_FALSE(b.Verification(L"V", &unset).verificationChecked_);
+    EXPECT_FALSE(b.Verification(L"V").verificationChecked_);
+    EXPECT_EQ(b.Verification(L"V").verificationCheckedRes_, nullptr);
 }
 
 TEST(MsgBox, TextFmtFillsPlaceholders) {
-    EXPECT_EQ(NewMsgBox(L"A").TextFmt(L"%s has %d%% (%u, %x)", {L"x", -3, 7u, 255}).FSecondText,
+    EXPECT_EQ(NewMsgBox(L"A").TextFmt(L"%s has %d%% (%u, %x)", {L"x", -3, 7u, 255}).secondText_,
               L"x has -3% (7, FF)");
     struct Case {
         const wchar_t* pattern;
@@ -133,8 +133,8 @@ TEST(TaskDialogConfig, IconsByNumberOrHandle) {
 }
 
 TEST(TaskDialogConfig, DerivedFlagsFollowTheFields) {
-    // Flags that the fields decide are forced both ways, whatever FFlags says.
-    const TMsgBox noisy = NewMsgBox(L"A").SetFlags(0xFFFF);
+    // Flags that the fields decide are forced both ways, whatever flags_ says.
+    const MessageBoxBuilder noisy = NewMsgBox(L"A").SetFlags(0xFFFF);
     const TaskDialogConfig cleared = BuildTaskDialogConfig(noisy);
     EXPECT_EQ(cleared.Flags, (0xFFFFu & ~0x1C7u) | 0x01000000u);
 
@@ -142,7 +142,7 @@ TEST(TaskDialogConfig, DerivedFlagsFollowTheFields) {
     const TaskDialogConfig set =
         BuildTaskDialogConfig(NewMsgBox(L"A")
                                   .SetFlags(0)
-                                  .Details(L"D", TDetailsPosition::dpFooter, L"Show", true)
+                                  .Details(L"D", DetailsPosition::dpFooter, L"Show", true)
                                   .Verification(L"V", &checked)
                                   .Hypertext());
     EXPECT_EQ(set.Flags, 0x1C1u | 0x01000000u);
@@ -153,13 +153,13 @@ TEST(TaskDialogConfig, DerivedFlagsFollowTheFields) {
 
 TEST(TaskDialogConfig, DefaultButtonChoice) {
     struct Case {
-        TMsgBox box;
+        MessageBoxBuilder box;
         int expected;
     } cases[] = {
         {NewMsgBox(L"A").OKCancel(), 1},
-        {NewMsgBox(L"A").OKCancel().DefButton(TCommonButton::Cancel), 2},
-        {NewMsgBox(L"A").YesNo().DefButton(TCommonButton::No), 7},
-        {NewMsgBox(L"A").YesNoCancel().DefButton(TCommonButton::Close), 0},  // not shown
+        {NewMsgBox(L"A").OKCancel().DefButton(CommonButton::Cancel), 2},
+        {NewMsgBox(L"A").YesNo().DefButton(CommonButton::No), 7},
+        {NewMsgBox(L"A").YesNoCancel().DefButton(CommonButton::Close), 0},  // not shown
         {NewMsgBox(L"A").AddButton(L"x", 1).AddButton(L"y", 2), 0},
         {NewMsgBox(L"A").OK().AddButton(L"x", 11).AddButton(L"y", 12, true), 12},
         {NewMsgBox(L"A").AddButton(L"x", 11, true).AddButton(L"y", 12, true), 11},
@@ -175,7 +175,8 @@ TEST(TaskDialogConfig, DefaultButtonChoice) {
 }
 
 TEST(TaskDialogConfig, RadioButtonsAndTheirDefault) {
-    const TMsgBox radios = NewMsgBox(L"A").AddRadioButton(L"r0").AddRadioButtons({L"r1", L"r2"});
+    const MessageBoxBuilder radios =
+        NewMsgBox(L"A").AddRadioButton(L"r0").AddRadioButtons({L"r1", L"r2"});
     EXPECT_EQ(BuildTaskDialogConfig(radios).DefaultRadioButton, kRadioButtonIdBase);
     EXPECT_EQ(BuildTaskDialogConfig(radios.DefRadioButton(2)).DefaultRadioButton,
               kRadioButtonIdBase + 2);

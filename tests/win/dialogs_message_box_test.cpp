@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "dialogs/core/MsgBox.h"
+#include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/win/MessageDialogs.h"
 #include "dialogs/win/TaskDialogNative.h"
 #include "dialogs_probe.h"
@@ -95,30 +95,30 @@ TEST_F(MsgBoxExecute, RadioButtonsReportTheSelectedIndex) {
             Click(d.FindId(IDOK));
         };
     };
-    const TMsgBox radios = NewMsgBox(L"A").OK().AddRadioButtons({L"r0", L"r1", L"r2"});
+    const MessageBoxBuilder radios = NewMsgBox(L"A").OK().AddRadioButtons({L"r0", L"r1", L"r2"});
     {
         DialogProbe probe([](const ProbedDialog& d) { Click(d.FindId(IDOK)); });
         std::int32_t radio = 99;
-        EXPECT_EQ(TMsgBox(radios).DefRadioButton(1).Execute(radio), IDOK);
+        EXPECT_EQ(MessageBoxBuilder(radios).DefRadioButton(1).Execute(radio), IDOK);
         EXPECT_EQ(radio, 1);
     }
     {
         DialogProbe probe([](const ProbedDialog& d) { Click(d.FindId(IDOK)); });
-        TMsgBox box = radios.DefRadioButton(-1);
+        MessageBoxBuilder box = radios.DefRadioButton(-1);
         EXPECT_EQ(box.Execute(), IDOK);
-        EXPECT_EQ(box.FRadioOut, -1);
+        EXPECT_EQ(box.radioOut_, -1);
     }
     {
         DialogProbe probe(pick(L"r2"));
-        TMsgBox box = radios.DefRadioButton(-1);
+        MessageBoxBuilder box = radios.DefRadioButton(-1);
         box.Execute();
-        EXPECT_EQ(box.FRadioOut, 2);
+        EXPECT_EQ(box.radioOut_, 2);
     }
     {
         DialogProbe probe([](const ProbedDialog& d) { Click(d.FindId(IDOK)); });
-        TMsgBox box = NewMsgBox(L"A").OK();
+        MessageBoxBuilder box = NewMsgBox(L"A").OK();
         box.Execute();
-        EXPECT_EQ(box.FRadioOut, -1);
+        EXPECT_EQ(box.radioOut_, -1);
     }
 }
 
@@ -166,12 +166,12 @@ TEST_F(MsgBoxExecute, ClickedLinkGoesToTheHandler) {
 
 TEST_F(MsgBoxExecute, ABoxThatCannotBeShownGivesTwoAndTheOpeningState) {
     bool checked = true;
-    TMsgBox box = NewMsgBox(L"A").OK().AddRadioButton(L"r").Verification(L"V", &checked);
+    MessageBoxBuilder box = NewMsgBox(L"A").OK().AddRadioButton(L"r").Verification(L"V", &checked);
     // A parent that is no window makes the platform refuse the dialog.
     EXPECT_EQ(box.Execute(reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(0x7FFF0001))),
               2);
     EXPECT_TRUE(checked);
-    EXPECT_EQ(box.FRadioOut, -1);
+    EXPECT_EQ(box.radioOut_, -1);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "options/core/Thresholds.h"
 #include "options/win/FontDialog.h"
 #include "options/win/OptionsControlIds.h"
-#include "options/win/TFrmOptions.h"
+#include "options/win/OptionsDialog.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "settings/core/ColorText.h"
 #include "session/win/MonitorSwitchOff.h"
@@ -40,15 +40,15 @@ void SetText(HWND control, const std::wstring& text) {
 
 }  // namespace
 
-void TFrmOptions::SetChecked(HWND box, bool checked) {
+void OptionsDialog::SetChecked(HWND box, bool checked) {
     ::SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TFrmOptions::FormCreate(bool bDirectToThemes) {
+void OptionsDialog::FormCreate(bool bDirectToThemes) {
     ShowTab(0);
-    const TOrvaneOptions& o = host_.Options();
+    const OrvaneOptions& o = host_.Options();
     currentColors_ = ThemeColorsFromOptions(o);
-    TOptionsControlState s = InitialControlState(o, GetMonitorDpi(host_.MainWindow()));
+    OptionsControlState s = InitialControlState(o, GetMonitorDpi(host_.MainWindowHandle()));
     // Yellow stays below red and red above yellow from the start.
     TxtYellow.SetMax(s.Red);
     TxtRed.SetMin(s.Yellow);
@@ -70,7 +70,7 @@ void TFrmOptions::FormCreate(bool bDirectToThemes) {
 
 // The dialog brings no taskbar button: its owner, the application's own top-level window, is
 // made a tool window.
-void TFrmOptions::TakeOwnerOffTaskbar() {
+void OptionsDialog::TakeOwnerOffTaskbar() {
     if (!owner_) {
         return;
     }
@@ -78,9 +78,9 @@ void TFrmOptions::TakeOwnerOffTaskbar() {
     ::SetWindowLongPtrW(owner_, GWL_EXSTYLE, (ex | WS_EX_TOOLWINDOW) & ~LONG_PTR{WS_EX_APPWINDOW});
 }
 
-TOptionsControlState TFrmOptions::ReadControlState() const {
-    TOptionsControlState s =
-        InitialControlState(host_.Options(), GetMonitorDpi(host_.MainWindow()));
+OptionsControlState OptionsDialog::ReadControlState() const {
+    OptionsControlState s =
+        InitialControlState(host_.Options(), GetMonitorDpi(host_.MainWindowHandle()));
     s.ShowPage = IsChecked(CkShowPage);
     s.ShowFree = IsChecked(CkShowFree);
     s.ShowPercentage = IsChecked(CkShowPercentage);
@@ -92,14 +92,14 @@ TOptionsControlState TFrmOptions::ReadControlState() const {
     s.LogFile = IsChecked(CkLogFile);
     s.DefragEveryActive = IsChecked(CheckDefragEveryActive);
     s.DefragEvery = WinSpinDefragEveryActive.Value();
-    s.HotKeyWord = static_cast<std::uint16_t>(::SendMessageW(HotKey1, HKM_GETHOTKEY, 0, 0));
+    s.HotKeyWord = static_cast<std::uint16_t>(::SendMessageW(HotKeyDefrag, HKM_GETHOTKEY, 0, 0));
     s.RefreshRate = EditMili.Value();
     s.DoubleClick = Selection(CmbDoubleClick, s.DoubleClick);
     s.CheckMonitor = IsChecked(CheckMonitor);
     s.ShowTop = IsChecked(CkShowTop);
     s.TopCount = EditProcs.Value();
     s.ProcessValue = Selection(ComboProcessValue, s.ProcessValue);
-    s.HighlightProcess = IsChecked(CheckHightLightProcess);
+    s.HighlightProcess = IsChecked(CheckHighlightProcess);
     s.HighlightAbove = EditProcsRam.Value();
     s.ShowProcessName = IsChecked(CheckShowProcessName);
     s.UnifyProcs = IsChecked(CkUnifyProcs);
@@ -108,7 +108,7 @@ TOptionsControlState TFrmOptions::ReadControlState() const {
     s.Font = panelFont_;
     s.InternalFont = IsChecked(ckInternalFont);
     s.DigitsColored = IsChecked(CkDigitsColored);
-    s.Transparent = IsChecked(CheckOpaque);
+    s.Transparent = IsChecked(CheckTransparent);
     s.BarBottom = IsChecked(CkBarBottom);
     s.FullBar = IsChecked(CheckFullBar);
     s.ShowPercSign = IsChecked(CkShowPercSign);
@@ -117,7 +117,7 @@ TOptionsControlState TFrmOptions::ReadControlState() const {
     return s;
 }
 
-void TFrmOptions::WriteControlState(const TOptionsControlState& s) {
+void OptionsDialog::WriteControlState(const OptionsControlState& s) {
     SetChecked(CkShowPage, s.ShowPage);
     SetChecked(CkShowFree, s.ShowFree);
     SetChecked(CkShowPercentage, s.ShowPercentage);
@@ -129,7 +129,7 @@ void TFrmOptions::WriteControlState(const TOptionsControlState& s) {
     SetChecked(CkLogFile, s.LogFile);
     SetChecked(CheckDefragEveryActive, s.DefragEveryActive);
     WinSpinDefragEveryActive.SetValue(s.DefragEvery);
-    ::SendMessageW(HotKey1, HKM_SETHOTKEY, s.HotKeyWord, 0);
+    ::SendMessageW(HotKeyDefrag, HKM_SETHOTKEY, s.HotKeyWord, 0);
     EditMili.SetValue(s.RefreshRate);
     Select(CmbDoubleClick, s.DoubleClick);
     CheckMonitorTag = 1;  // ticked by the dialog: no portable-device check
@@ -138,7 +138,7 @@ void TFrmOptions::WriteControlState(const TOptionsControlState& s) {
     SetChecked(CkShowTop, s.ShowTop);
     EditProcs.SetValue(s.TopCount);
     Select(ComboProcessValue, s.ProcessValue);
-    SetChecked(CheckHightLightProcess, s.HighlightProcess);
+    SetChecked(CheckHighlightProcess, s.HighlightProcess);
     EditProcsRam.SetValue(s.HighlightAbove);
     SetChecked(CheckShowProcessName, s.ShowProcessName);
     SetChecked(CkUnifyProcs, s.UnifyProcs);
@@ -146,7 +146,7 @@ void TFrmOptions::WriteControlState(const TOptionsControlState& s) {
     SetChecked(CkDisplayHint, s.DisplayHint);
     SetChecked(ckInternalFont, s.InternalFont);
     SetChecked(CkDigitsColored, s.DigitsColored);
-    SetChecked(CheckOpaque, s.Transparent);
+    SetChecked(CheckTransparent, s.Transparent);
     SetChecked(CkBarBottom, s.BarBottom);
     SetChecked(CheckFullBar, s.FullBar);
     SetChecked(CkShowPercSign, s.ShowPercSign);
@@ -154,8 +154,8 @@ void TFrmOptions::WriteControlState(const TOptionsControlState& s) {
     pending_ = s.Pending;
 }
 
-void TFrmOptions::BtnOkClick(bool closeAfterwards) {
-    TOrvaneOptions& o = host_.Options();
+void OptionsDialog::BtnOkClick(bool closeAfterwards) {
+    OrvaneOptions& o = host_.Options();
     const OptionsEffects effects = ApplyControlState(ReadControlState(), o);
     host_.ShowLogCommand(effects.ShowLogCommand);
     if (effects.RemoveProcessLines) {
@@ -175,11 +175,11 @@ void TFrmOptions::BtnOkClick(bool closeAfterwards) {
     }
 }
 
-void TFrmOptions::BtnCancelClick() {
+void OptionsDialog::BtnCancelClick() {
     closed_ = true;
 }
 
-void TFrmOptions::TxtYellowChange() {
+void OptionsDialog::TxtYellowChange() {
     const ThresholdLimits limits = LimitsFromThresholds(TxtYellow.Text(), TxtRed.Text());
     if (limits.YellowMax) {
         TxtYellow.SetMax(*limits.YellowMax);
@@ -189,41 +189,41 @@ void TFrmOptions::TxtYellowChange() {
     }
 }
 
-void TFrmOptions::TxtRedChange() {
+void OptionsDialog::TxtRedChange() {
     UpdateHighLabel();
     TxtYellowChange();
 }
 
-void TFrmOptions::UpdateHighLabel() {
-    SetText(Label17, HighMemoryHeading(TxtRed.Value()));
+void OptionsDialog::UpdateHighLabel() {
+    SetText(LabelHighMemory, HighMemoryHeading(TxtRed.Value()));
 }
 
-void TFrmOptions::EditMiliChange() {
+void OptionsDialog::EditMiliChange() {
     SetVisible(LabelResetMili, EditMili.Value() != kDefaultRefreshRate);
 }
 
-void TFrmOptions::LabelResetMiliLinkClick() {
+void OptionsDialog::LabelResetMiliLinkClick() {
     EditMili.SetValue(kDefaultRefreshRate);
 }
 
-void TFrmOptions::JvLinkLabel1LinkClick() {
+void OptionsDialog::LinkThemesClick() {
     ShowTab(kThemesTab);
 }
 
 // The boxes that depend on another are enabled, and cleared, as their parent says.
-void TFrmOptions::ApplyDependencies() {
-    TOptionsControlState s = ReadControlState();
+void OptionsDialog::ApplyDependencies() {
+    OptionsControlState s = ReadControlState();
     const OptionsEnables e = orvane::ApplyDependencies(s);
-    SetChecked(CheckHightLightProcess, s.HighlightProcess);
+    SetChecked(CheckHighlightProcess, s.HighlightProcess);
     SetChecked(CheckShowProcessName, s.ShowProcessName);
     SetChecked(CkUnifyProcs, s.UnifyProcs);
     SetChecked(CkDisplayHint, s.DisplayHint);
     ::EnableWindow(CkShowPage, e.ShowPage);
     ::EnableWindow(CkShowPercSign, e.ShowPercSign);
     WinSpinDefragEveryActive.Enable(e.DefragEvery);
-    ::EnableWindow(Label22, e.DefragEvery);
+    ::EnableWindow(LabelDefragMinutes, e.DefragEvery);
     for (HWND c : {LabelProcs, LabelProcsUnit, LabelProcessValue, ComboProcessValue,
-                   CheckHightLightProcess, CheckShowProcessName, CkUnifyProcs}) {
+                   CheckHighlightProcess, CheckShowProcessName, CkUnifyProcs}) {
         ::EnableWindow(c, e.TopProcessControls);
     }
     EditProcs.Enable(e.TopProcessControls);
@@ -233,23 +233,23 @@ void TFrmOptions::ApplyDependencies() {
     ::EnableWindow(BtnSetFont, e.SetFont);
 }
 
-void TFrmOptions::CkShowPercentageClick() {
+void OptionsDialog::CkShowPercentageClick() {
     ApplyDependencies();
 }
 
-void TFrmOptions::CkShowTopClick() {
+void OptionsDialog::CkShowTopClick() {
     ApplyDependencies();
 }
 
-void TFrmOptions::CheckDefragEveryActiveClick() {
+void OptionsDialog::CheckDefragEveryActiveClick() {
     ApplyDependencies();
 }
 
-void TFrmOptions::CheckHightLightProcessClick() {
+void OptionsDialog::CheckHighlightProcessClick() {
     ApplyDependencies();
 }
 
-void TFrmOptions::CheckMonitorClick() {
+void OptionsDialog::CheckMonitorClick() {
     if (CheckMonitorTag == 1 || !IsChecked(CheckMonitor)) {
         return;
     }
@@ -259,34 +259,34 @@ void TFrmOptions::CheckMonitorClick() {
 }
 
 // The internal-font box as the main form's monitor allows it.
-void TFrmOptions::ApplyInternalFontChoice() {
+void OptionsDialog::ApplyInternalFontChoice() {
     const InternalFontChoice choice =
-        ChooseInternalFont(host_.Options().InternalFont, GetMonitorDpi(host_.MainWindow()));
+        ChooseInternalFont(host_.Options().InternalFont, GetMonitorDpi(host_.MainWindowHandle()));
     SetText(ckInternalFont, choice.Caption);
     ::EnableWindow(ckInternalFont, choice.Enabled);
     SetVisible(LabelWarningScale, choice.ShowScaleWarning);
 }
 
-void TFrmOptions::ShowFontName() {
+void OptionsDialog::ShowFontName() {
     const bool internal = IsChecked(ckInternalFont);
-    SetText(PnlFont2,
+    SetText(FontPanel,
             internal ? std::wstring(kCaptionInternalFontName) : FontPanelText(panelFont_));
     const HFONT face = internal ? internalFontFace_.get() : font_.get();
-    ::SendMessageW(PnlFont2, WM_SETFONT, reinterpret_cast<WPARAM>(face), TRUE);
+    ::SendMessageW(FontPanel, WM_SETFONT, reinterpret_cast<WPARAM>(face), TRUE);
 }
 
-void TFrmOptions::ckInternalFontClick() {
+void OptionsDialog::ckInternalFontClick() {
     panelFont_ = host_.Options().Font;  // a font chosen in this opening is dropped
     ShowFontName();
     ApplyDependencies();
 }
 
-void TFrmOptions::BtnSetFontClick() {
-    if (std::optional<TFontSpec> chosen = ChooseIconFont(Handle(), panelFont_)) {
+void OptionsDialog::BtnSetFontClick() {
+    if (std::optional<FontSpec> chosen = ChooseIconFont(Handle(), panelFont_)) {
         panelFont_ = *chosen;
         ShowFontName();
     }
-    const TColor inForce = GetFontColor(host_.Options(), false, IsDarkTheme(true));
+    const ColorValue inForce = GetFontColor(host_.Options(), false, IsDarkTheme(true));
     if (panelFont_.Color != inForce) {
         pending_[kEntryFontColor] = ColorToText(panelFont_.Color);
         LbColorsClick();

@@ -12,13 +12,13 @@ enum FontStyleBits : int { kFontBold = 1, kFontItalic = 2, kFontUnderline = 4, k
 
 // The settings font: the font of the icon text when the built-in digits are not used.
 // `Color` is the effective text colour (FontColor, or the automatic text colour).
-struct TFontSpec {
+struct FontSpec {
     std::wstring Name = L"Tahoma";
     int CharSet = 1;  // DEFAULT_CHARSET
     int Size = 6;     // points
     int Style = 0;    // FontStyleBits
-    TColor Color = 0;
-    bool operator==(const TFontSpec&) const = default;
+    ColorValue Color = 0;
+    bool operator==(const FontSpec&) const = default;
 };
 
 // Values of DoubleClickAction.
@@ -34,28 +34,28 @@ enum class DoubleClickActionKind : int {
 };
 
 // All user settings, in declaration order, with their defaults.
-struct TOrvaneOptions {
+struct OrvaneOptions {
     bool Warn = true;
     bool ShowPage = false;
     bool ShowFree = false;
     bool ShowPercentage = false;
     std::int32_t YellowPercent = 65;
     std::int32_t RedPercent = 90;
-    TFontSpec Font;
+    FontSpec Font;
     bool ShowPercSign = true;
     bool InternalFont = true;
     bool TransBk = true;
     bool BarBottom = false;
     bool HintWhatisDisplayed = true;
     bool StandardGauge = true;
-    TColor FontColor = kAutomaticColor;
-    TColor OpaqueBkColor = kAutomaticColor;
-    TColor GreenColor = kAutomaticColor;
-    TColor YellowColor = kAutomaticColor;
-    TColor RedColor = kAutomaticColor;
+    ColorValue FontColor = kAutomaticColor;
+    ColorValue OpaqueBkColor = kAutomaticColor;
+    ColorValue GreenColor = kAutomaticColor;
+    ColorValue YellowColor = kAutomaticColor;
+    ColorValue RedColor = kAutomaticColor;
     std::int32_t RefreshRate = 2000;
     bool FullBar = true;
-    TColor FullBarColor = kAutomaticColor;
+    ColorValue FullBarColor = kAutomaticColor;
     std::int32_t RefreshHotkey = 0;
     bool ShowTopProcess = true;
     std::int32_t TopProcessCount = 10;
@@ -67,7 +67,7 @@ struct TOrvaneOptions {
     bool SwitchOffMonitorOnLock = false;
     bool WarnMsgBox = false;
     std::int32_t HighlightProcessAbove = 1000;
-    TColor ProcMenuHightlightColor = kAutomaticColor;
+    ColorValue ProcMenuHightlightColor = kAutomaticColor;
     bool ClickedDonation = false;
     bool NoWarningSwithOffMonMobile = false;
     bool ShowNameInsteadOfModule = false;
@@ -79,7 +79,7 @@ struct TOrvaneOptions {
     std::int32_t MenuColorMode = -1;
     bool DigitsColored = false;
 
-    bool operator==(const TOrvaneOptions&) const = default;
+    bool operator==(const OrvaneOptions&) const = default;
 };
 
 }  // namespace orvane

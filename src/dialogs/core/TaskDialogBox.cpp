@@ -1,4 +1,4 @@
-#include "dialogs/core/TaskDialog.h"
+#include "dialogs/core/TaskDialogBox.h"
 
 namespace orvane {
 
@@ -46,20 +46,20 @@ std::wstring IconWord(std::int32_t icon) {
 
 }  // namespace
 
-TaskDialogConfig BuildTaskDialogConfig(const TTaskDialog& dialog, std::uint32_t aCommonButtons,
+TaskDialogConfig BuildTaskDialogConfig(const TaskDialogBox& dialog, std::uint32_t aCommonButtons,
                                        int aButtonDef, std::uint32_t aFlags,
                                        std::int32_t aDialogIcon, std::int32_t aFooterIcon,
                                        const std::wstring& mainFormCaption) {
-    TaskDialogConfig spec;
-    spec.WindowTitle = !dialog.Title.empty()      ? dialog.Title
-                       : !mainFormCaption.empty() ? mainFormCaption
-                                                  : std::wstring(kApplicationTitle);
-    spec.MainInstruction = dialog.Inst.empty() ? IconWord(aDialogIcon) : dialog.Inst;
-    spec.Content = dialog.Content;
-    spec.Footer = dialog.Footer;
-    spec.VerificationText = dialog.Verify;
-    spec.MainIcon = DialogIcon(aDialogIcon);
-    spec.FooterIcon = FooterIcon(aFooterIcon);
+    TaskDialogConfig config;
+    config.WindowTitle = !dialog.Title.empty()      ? dialog.Title
+                         : !mainFormCaption.empty() ? mainFormCaption
+                                                    : std::wstring(kApplicationTitle);
+    config.MainInstruction = dialog.Inst.empty() ? IconWord(aDialogIcon) : dialog.Inst;
+    config.Content = dialog.Content;
+    config.Footer = dialog.Footer;
+    config.VerificationText = dialog.Verify;
+    config.MainIcon = DialogIcon(aDialogIcon);
+    config.FooterIcon = FooterIcon(aFooterIcon);
 
     std::size_t start = 0;
     while (!dialog.Buttons.empty() && start <= dialog.Buttons.size()) {
@@ -71,16 +71,16 @@ TaskDialogConfig BuildTaskDialogConfig(const TTaskDialog& dialog, std::uint32_t 
         if (!caption.empty() && caption.back() == L'\r') {
             caption.pop_back();
         }
-        spec.Buttons.push_back(
-            {kFirstTaskDialogButton + static_cast<int>(spec.Buttons.size()), caption});
+        config.Buttons.push_back(
+            {kFirstTaskDialogButton + static_cast<int>(config.Buttons.size()), caption});
         start = end + 1;
     }
 
-    spec.CommonButtons = aCommonButtons & 0x3F;
-    spec.DefaultButton = aButtonDef;
-    if (spec.CommonButtons == 0 && spec.Buttons.empty()) {
-        spec.CommonButtons = kButtonOk;
-        spec.DefaultButton = kIdOk;
+    config.CommonButtons = aCommonButtons & 0x3F;
+    config.DefaultButton = aButtonDef;
+    if (config.CommonButtons == 0 && config.Buttons.empty()) {
+        config.CommonButtons = kButtonOk;
+        config.DefaultButton = kIdOk;
     }
     // The icons are resources here, never handles.
     const std::uint32_t handleFlags = FlagBit(tfUseHiconMain) | FlagBit(tfUseHiconFooter);
@@ -88,8 +88,8 @@ TaskDialogConfig BuildTaskDialogConfig(const TTaskDialog& dialog, std::uint32_t 
     if (dialog.VerifyChecked) {
         flags |= FlagBit(tfVerificationFlagChecked);
     }
-    spec.Flags = PlatformDialogFlags(flags);
-    return spec;
+    config.Flags = PlatformDialogFlags(flags);
+    return config;
 }
 
 }  // namespace orvane

@@ -7,7 +7,7 @@
 #include "display/win/DarkMode.h"
 #include "options/core/OptionsCaptions.h"
 #include "options/win/OptionsControlIds.h"
-#include "options/win/TFrmOptions.h"
+#include "options/win/OptionsDialog.h"
 #include "settings/core/ColorText.h"
 
 namespace orvane::win {
@@ -20,24 +20,24 @@ constexpr int kColorListHeight = 150;
 
 }  // namespace
 
-bool TFrmOptions::Transparent() const {
-    return ::SendMessageW(CheckOpaque, BM_GETCHECK, 0, 0) == BST_CHECKED;
+bool OptionsDialog::Transparent() const {
+    return ::SendMessageW(CheckTransparent, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TFrmOptions::SetTransparent(bool on) {
-    SetChecked(CheckOpaque, on);
-    CheckOpaqueClick();
+void OptionsDialog::SetTransparent(bool on) {
+    SetChecked(CheckTransparent, on);
+    CheckTransparentClick();
 }
 
-bool TFrmOptions::FullBar() const {
+bool OptionsDialog::FullBar() const {
     return ::SendMessageW(CheckFullBar, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TFrmOptions::SetFullBar(bool on) {
+void OptionsDialog::SetFullBar(bool on) {
     SetChecked(CheckFullBar, on);
 }
 
-void TFrmOptions::CreateThemesTab() {
+void OptionsDialog::CreateThemesTab() {
     LabelThemes = AddLabel(4, kCaptionTheme);
     CbThemes =
         AddControl(4, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kIdThemes);
@@ -65,7 +65,7 @@ void TFrmOptions::CreateThemesTab() {
         std::make_unique<ThemesTab>(*this, host_.Paths(), Handle(), CbThemes, BtnDeleteTheme);
 }
 
-PageLayout TFrmOptions::ThemesPageLayout() {
+PageLayout OptionsDialog::ThemesPageLayout() {
     LayoutCell editor = Cell(CmbForeground, CellKind::Fixed, kPickerWidth);
     editor.Overlay = CmbDarkMode;
     editor.Below = LabelTransWarning;
@@ -83,7 +83,7 @@ PageLayout TFrmOptions::ThemesPageLayout() {
 
 // Steps 11 to 13 of the dialog's creation: the colour list, the theme entries with the
 // current colours chosen, and the first entry shown.
-void TFrmOptions::CreateThemesState() {
+void OptionsDialog::CreateThemesState() {
     for (const std::wstring_view caption : kPendingColorCaptions) {
         const std::wstring text(caption);
         ::SendMessageW(LbColors, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -98,14 +98,14 @@ void TFrmOptions::CreateThemesState() {
     LbColorsClick();
 }
 
-int TFrmOptions::PickerEntry() const {
+int OptionsDialog::PickerEntry() const {
     const auto i = static_cast<int>(::SendMessageW(LbColors, LB_GETCURSEL, 0, 0));
     return i < 0 ? 0 : i;
 }
 
 // The default a colour entry's "Automatic" stands for.
-TColor TFrmOptions::EntryDefault(int entry) const {
-    const TOrvaneOptions& o = host_.Options();
+ColorValue OptionsDialog::EntryDefault(int entry) const {
+    const OrvaneOptions& o = host_.Options();
     const bool dark = IsDarkTheme(true);
     switch (entry) {
         case kEntryTopProcessHighlight:
@@ -125,7 +125,7 @@ TColor TFrmOptions::EntryDefault(int entry) const {
     }
 }
 
-void TFrmOptions::LbColorsClick() {
+void OptionsDialog::LbColorsClick() {
     const int entry = PickerEntry();
     picker_.RebuildItems();
     SetVisible(CmbDarkMode, entry == kEntryMenuMode);
@@ -148,7 +148,7 @@ void TFrmOptions::LbColorsClick() {
     ApplyColorNote();
 }
 
-void TFrmOptions::CmbForegroundChange() {
+void OptionsDialog::CmbForegroundChange() {
     const int entry = PickerEntry();
     if (entry == kEntryMenuMode) {
         return;
@@ -158,7 +158,7 @@ void TFrmOptions::CmbForegroundChange() {
                                                : ColorToText(picker_.SelectedColor());
 }
 
-void TFrmOptions::CmbDarkModeClick() {
+void OptionsDialog::CmbDarkModeClick() {
     const auto i = static_cast<int>(::SendMessageW(CmbDarkMode, CB_GETCURSEL, 0, 0));
     if (i >= 0) {
         pending_[kEntryMenuMode] = std::to_wstring(i - 1);
@@ -167,12 +167,12 @@ void TFrmOptions::CmbDarkModeClick() {
 
 // The note under the picker: the text colour follows the bar while the digits are coloured,
 // and the background is not drawn while it is transparent.
-void TFrmOptions::ApplyColorNote() {
+void OptionsDialog::ApplyColorNote() {
     const int entry = PickerEntry();
     const bool digits = entry == kEntryFontColor &&
                         ::SendMessageW(CkDigitsColored, BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool transparent = entry == kEntryBackgroundColor &&
-                             ::SendMessageW(CheckOpaque, BM_GETCHECK, 0, 0) == BST_CHECKED;
+                             ::SendMessageW(CheckTransparent, BM_GETCHECK, 0, 0) == BST_CHECKED;
     if (digits || transparent) {
         const std::wstring note(digits ? kNoteDigitsColored : kNoteTransparent);
         ::SetWindowTextW(LabelTransWarning, note.c_str());
@@ -181,22 +181,22 @@ void TFrmOptions::ApplyColorNote() {
     ::EnableWindow(CmbForeground, !(digits || transparent));
 }
 
-void TFrmOptions::CheckOpaqueClick() {
+void OptionsDialog::CheckTransparentClick() {
     ApplyColorNote();
 }
 
-void TFrmOptions::CkDigitsColoredClick() {
+void OptionsDialog::CkDigitsColoredClick() {
     ApplyColorNote();
 }
 
-bool TFrmOptions::OnOwnerDraw(UINT msg, LPARAM lp) {
+bool OptionsDialog::OnOwnerDraw(UINT msg, LPARAM lp) {
     if (msg == WM_MEASUREITEM) {
         return picker_.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
     }
     return picker_.OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
 }
 
-void TFrmOptions::OnThemesCommand(int id, int code) {
+void OptionsDialog::OnThemesCommand(int id, int code) {
     if (id == kIdForeground && code == CBN_SELCHANGE) {
         if (picker_.OnSelChange()) {
             CmbForegroundChange();

@@ -22,12 +22,12 @@ namespace orvane::win {
 
 // The options dialog: five tabs of controls bound to the settings; OK and Apply write them
 // back and bring the running program up to date. Created anew for every opening.
-class TFrmOptions : public Window, public ThemesTabHost {
+class OptionsDialog : public Window, public ThemesTabHost {
   public:
     static constexpr const wchar_t* kClassName = L"TFrmOptions";
 
-    explicit TFrmOptions(OptionsHost& host);
-    ~TFrmOptions() override;
+    explicit OptionsDialog(OptionsHost& host);
+    ~OptionsDialog() override;
 
     // Creates the (hidden) window and runs FormCreate; false when no window could be made.
     bool Create(HWND owner, bool bDirectToThemes);
@@ -50,26 +50,26 @@ class TFrmOptions : public Window, public ThemesTabHost {
     void UpdateHighLabel();
     void EditMiliChange();
     void LabelResetMiliLinkClick();
-    void JvLinkLabel1LinkClick();
+    void LinkThemesClick();
     void CkShowPercentageClick();
     void CkShowTopClick();
     void CheckDefragEveryActiveClick();
-    void CheckHightLightProcessClick();
+    void CheckHighlightProcessClick();
     void CheckMonitorClick();
     void BtnSetFontClick();
     void ckInternalFontClick();
-    void CheckOpaqueClick();
+    void CheckTransparentClick();
     void CkDigitsColoredClick();
     void LbColorsClick() override;
     void CmbForegroundChange();
     void CmbDarkModeClick();
 
     // The controls as plain values, and back.
-    TOptionsControlState ReadControlState() const;
-    void WriteControlState(const TOptionsControlState& s);
+    OptionsControlState ReadControlState() const;
+    void WriteControlState(const OptionsControlState& s);
 
     // The colours at the dialog's creation, and the pending colour texts.
-    const TThemeColors& CurrentColors() const override { return currentColors_; }
+    const ThemeColors& CurrentColors() const override { return currentColors_; }
     PendingColorTexts& Pending() override { return pending_; }
 
   protected:
@@ -108,11 +108,11 @@ class TFrmOptions : public Window, public ThemesTabHost {
     void ApplyDependencies();
     void SetChecked(HWND box, bool checked);
     void ShowFontName();
-    void SetPanelFont(const TFontSpec& font);
+    void SetPanelFont(const FontSpec& font);
     void ApplyInternalFontChoice();
     void ApplyColorNote();
     int PickerEntry() const;
-    TColor EntryDefault(int entry) const;
+    ColorValue EntryDefault(int entry) const;
     bool OnOwnerDraw(UINT msg, LPARAM lp);
     void OnThemesCommand(int id, int code);
     // The theme operations' view of the dialog.
@@ -129,12 +129,12 @@ class TFrmOptions : public Window, public ThemesTabHost {
     UniqueFont font_;
     UniqueFont headingFont_;
     UniqueFont internalFontFace_;
-    TFontSpec panelFont_;  // PnlFont: the chosen font, colour included
+    FontSpec panelFont_;  // PnlFont: the chosen font, colour included
     std::array<std::vector<HWND>, 5> pages_;
     std::vector<HWND> headings_;
     std::set<HWND> hidden_;  // page controls their handlers hid
     TabPageBackground pageBackground_;
-    TThemeColors currentColors_;
+    ThemeColors currentColors_;
     PendingColorTexts pending_ = PendingDefaults();
     ColorPicker picker_;
     std::unique_ptr<ThemesTab> themesTab_;
@@ -147,29 +147,33 @@ class TFrmOptions : public Window, public ThemesTabHost {
     HWND btnApply = nullptr;
     // General.
     HWND CkShowPage = nullptr, CkShowFree = nullptr, CkShowPercentage = nullptr;
-    HWND Label5 = nullptr, Label11 = nullptr, LabelYellow = nullptr, LabelYellowUnit = nullptr,
-         LabelRed = nullptr, LabelRedUnit = nullptr;
+    HWND LabelWarnings = nullptr, LabelBarColors = nullptr, LabelYellow = nullptr,
+         LabelYellowUnit = nullptr, LabelRed = nullptr, LabelRedUnit = nullptr;
     SpinBox TxtYellow, TxtRed;
-    HWND JvLinkLabel1 = nullptr, Label17 = nullptr;
+    HWND LinkThemes = nullptr, LabelHighMemory = nullptr;
     HWND CkWarn = nullptr, CheckDefragOnHighMem = nullptr, CkWarnMsgBox = nullptr,
          CkLogFile = nullptr;
     // Extra.
-    HWND Label16 = nullptr, CheckDefragEveryActive = nullptr, Label22 = nullptr;
+    HWND LabelTimedDefrag = nullptr, CheckDefragEveryActive = nullptr, LabelDefragMinutes = nullptr;
     SpinBox WinSpinDefragEveryActive;
-    HWND LabelHotKey = nullptr, HotKey1 = nullptr, Label2 = nullptr, Label19 = nullptr;
-    HWND LabelMili = nullptr, LabelMiliUnit = nullptr, Label12 = nullptr, LabelResetMili = nullptr;
+    HWND LabelHotKey = nullptr, HotKeyDefrag = nullptr, LabelHotKeyNote = nullptr,
+         LabelAdvanced = nullptr;
+    HWND LabelMili = nullptr, LabelMiliUnit = nullptr, LabelMillisecondsNote = nullptr,
+         LabelResetMili = nullptr;
     SpinBox EditMili;
     HWND LabelDoubleClick = nullptr, CmbDoubleClick = nullptr, CheckMonitor = nullptr;
     // Tray menu.
-    HWND Label13 = nullptr, CkShowTop = nullptr, LabelProcs = nullptr, LabelProcsUnit = nullptr;
+    HWND LabelProcesses = nullptr, CkShowTop = nullptr, LabelProcs = nullptr,
+         LabelProcsUnit = nullptr;
     SpinBox EditProcs, EditProcsRam;
     HWND LabelProcessValue = nullptr, ComboProcessValue = nullptr;
-    HWND CheckHightLightProcess = nullptr, LabelRamUnit = nullptr;
-    HWND CheckShowProcessName = nullptr, CkUnifyProcs = nullptr, Label24 = nullptr;
+    HWND CheckHighlightProcess = nullptr, LabelRamUnit = nullptr;
+    HWND CheckShowProcessName = nullptr, CkUnifyProcs = nullptr, LabelMore = nullptr;
     HWND CkShowMemMenu = nullptr, CkDisplayHint = nullptr;
     // Display.
-    HWND Label7 = nullptr, PnlFont2 = nullptr, BtnSetFont = nullptr, ckInternalFont = nullptr;
-    HWND CkDigitsColored = nullptr, Label8 = nullptr, CheckOpaque = nullptr, CkBarBottom = nullptr;
+    HWND LabelFont = nullptr, FontPanel = nullptr, BtnSetFont = nullptr, ckInternalFont = nullptr;
+    HWND CkDigitsColored = nullptr, LabelAppearance = nullptr, CheckTransparent = nullptr,
+         CkBarBottom = nullptr;
     HWND CheckFullBar = nullptr, CkShowPercSign = nullptr, CheckStandardBar = nullptr;
     HWND LabelWarningScale = nullptr;
     // Themes.
