@@ -46,8 +46,8 @@ SCOOP_DESCRIPTION = ("Memory monitor for the notification area: shows the memory
 # Orvane saves its settings to a new file that then replaces the old one, so the hard link
 # Scoop makes for a persisted file stops being the live file at the first save. Before Scoop
 # unlinks the old version (on update and uninstall), the live settings and log go back into
-# the persist folder; the log is kept there by copying, since Scoop would make a missing
-# persisted file a folder.
+# the persist folder. The log is copied in and out rather than persisted: it exists only after
+# the first high-load line, and Scoop makes a persisted name that exists nowhere a folder.
 SCOOP_PRE_INSTALL = [
     'if (Test-Path -LiteralPath "$persist_dir\\Orvane.log") {',
     '    Copy-Item -LiteralPath "$persist_dir\\Orvane.log" -Destination "$dir\\Orvane.log"',
