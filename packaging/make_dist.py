@@ -1,11 +1,10 @@
 #!/usr/bin/env python3
-"""Packs a built Orvane.exe into the release artefacts: the portable zip, the per-user MSI and
-SHA256SUMS for both.
+"""Packs a built Orvane.exe into the release artefacts: the portable zip, the per-user MSI,
+SHA256SUMS for both, and the winget and Scoop manifests that install them.
 
     make_dist.py --exe Orvane.exe --version 1.2.3.4 --out dist
 """
 import argparse
-import hashlib
 import os
 import shutil
 import subprocess
@@ -13,6 +12,8 @@ import sys
 import tempfile
 import time
 import zipfile
+
+from manifests import sha256, write_manifests
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SOURCE = os.path.dirname(HERE)
@@ -96,14 +97,6 @@ def make_msi(folder, version, path):
                         f"WHERE `{key}` = '{row}'"], check=True)
 
 
-def sha256(path):
-    h = hashlib.sha256()
-    with open(path, "rb") as f:
-        for block in iter(lambda: f.read(1 << 20), b""):
-            h.update(block)
-    return h.hexdigest()
-
-
 def main():
     args = parse_args()
     parts = args.version.split(".")
@@ -119,7 +112,9 @@ def main():
     with open(os.path.join(args.out, "SHA256SUMS"), "w", newline="\n") as f:
         for name in (zip_name, msi_name):
             f.write(f"{sha256(os.path.join(args.out, name))}  {name}\n")
-    print(f"{args.out}: {zip_name}, {msi_name}, SHA256SUMS")
+    write_manifests(args.out, args.version, os.path.join(args.out, zip_name),
+                    os.path.join(args.out, msi_name))
+    print(f"{args.out}: {zip_name}, {msi_name}, SHA256SUMS, winget/, scoop/")
 
 
 if __name__ == "__main__":

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds Orvane and runs every test tier: the portable core natively under ASan+UBSan, the
-# Windows build's core and shell tests under Wine, the end-to-end tests of the real Orvane.exe
-# and the tests of its release packages under Wine + Xvfb, the release packages from a clean
-# build that must give the same Orvane.exe byte for byte, and a short fuzzing pass. The
-# benchmarks are built, not run.
+# Windows build with clang as a second compiler (built only, warnings as errors), the Windows
+# build's core and shell tests under Wine, the end-to-end tests of the real Orvane.exe and the
+# tests of its release packages under Wine + Xvfb, the release packages from a clean build
+# that must give the same Orvane.exe byte for byte, and a short fuzzing pass. The benchmarks
+# are built, not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,10 @@ echo "== native core tests (ASan + UBSan)"
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -j "$jobs"
+
+echo "== second Windows compiler: clang for MinGW-w64, warnings as errors (built, not run)"
+cmake --preset clang-mingw >/dev/null
+cmake --build --preset clang-mingw -j "$jobs"
 
 echo "== Windows build: core, shell and end-to-end tests under Wine"
 cmake --preset mingw >/dev/null

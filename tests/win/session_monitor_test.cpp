@@ -33,7 +33,7 @@ TEST_P(CheckMonitorClickTest, ShowsTheWarningAndFollowsEachAnswer) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.button ? "button" : "dismissed") << c.tick);
         OrvaneOptions live;
-        DialogProbe probe([&c, this](const ProbedDialog& d) {
+        DialogProbe probe([&c](const ProbedDialog& d) {
             if (c.tick) {
                 Click(d.Find(L"不再显示此警告"));
             }
