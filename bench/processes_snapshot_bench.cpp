@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/Handles.h"
 #include "processes/win/ProcessImagePaths.h"
 #include "processes/win/ProcessSnapshot.h"
 
@@ -30,14 +31,13 @@ namespace {
 using NtQuerySystemInformationFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
 
 int CountProcesses() {
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const UniqueKernelHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32W e{};
     e.dwSize = sizeof(e);
     int n = 0;
-    for (BOOL ok = ::Process32FirstW(snap, &e); ok; ok = ::Process32NextW(snap, &e)) {
+    for (BOOL ok = ::Process32FirstW(snap.get(), &e); ok; ok = ::Process32NextW(snap.get(), &e)) {
         ++n;
     }
-    ::CloseHandle(snap);
     return n;
 }
 
@@ -67,21 +67,18 @@ class BareCall {
 // What the per-process path pays for the same figures (the menu benchmark's floor).
 std::int64_t ScanOpeningEach() {
     std::int64_t total = 0;
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const UniqueKernelHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32W e{};
     e.dwSize = sizeof(e);
-    for (BOOL ok = ::Process32FirstW(snap, &e); ok; ok = ::Process32NextW(snap, &e)) {
-        HANDLE p = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, e.th32ProcessID);
-        if (p) {
-            PROCESS_MEMORY_COUNTERS c{};
-            c.cb = sizeof(c);
-            if (::GetProcessMemoryInfo(p, &c, sizeof(c))) {
-                total += static_cast<std::int64_t>(c.WorkingSetSize);
-            }
-            ::CloseHandle(p);
+    for (BOOL ok = ::Process32FirstW(snap.get(), &e); ok; ok = ::Process32NextW(snap.get(), &e)) {
+        const UniqueProcessHandle p(
+            ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, e.th32ProcessID));
+        PROCESS_MEMORY_COUNTERS c{};
+        c.cb = sizeof(c);
+        if (p && ::GetProcessMemoryInfo(p.get(), &c, sizeof(c))) {
+            total += static_cast<std::int64_t>(c.WorkingSetSize);
         }
     }
-    ::CloseHandle(snap);
     return total;
 }
 

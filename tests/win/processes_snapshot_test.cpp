@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/win/Handles.h"
 #include "processes/win/ProcessImagePaths.h"
 #include "processes/win/ProcessSnapshot.h"
 
@@ -38,30 +39,27 @@ using Table = std::vector<ProcessTableEntry>;
 // program, so that it checks the program.
 Table ReadEachProcess() {
     Table table;
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    const UniqueKernelHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32W pe{};
     pe.dwSize = sizeof(pe);
-    for (BOOL ok = ::Process32FirstW(snap, &pe); ok; ok = ::Process32NextW(snap, &pe)) {
+    for (BOOL ok = ::Process32FirstW(snap.get(), &pe); ok; ok = ::Process32NextW(snap.get(), &pe)) {
         ProcessTableEntry e{pe.th32ProcessID, pe.th32ParentProcessID, pe.szExeFile, 0, 0, 0,
                             pe.cntThreads,    pe.pcPriClassBase};
-        if (HANDLE p = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, e.ProcessID)) {
-            FILETIME created{}, exited{}, kernel{}, user{};
-            if (::GetProcessTimes(p, &created, &exited, &kernel, &user)) {
-                e.CreationTime =
-                    (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
-            }
-            PROCESS_MEMORY_COUNTERS c{};
-            c.cb = sizeof(c);
-            if (::GetProcessMemoryInfo(p, &c, sizeof(c))) {
-                e.WorkingSetSize = c.WorkingSetSize;
-                e.PagefileUsage = c.PagefileUsage;
-            }
-            ::CloseHandle(p);
+        const UniqueProcessHandle p(
+            ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, e.ProcessID));
+        FILETIME created{}, exited{}, kernel{}, user{};
+        if (p && ::GetProcessTimes(p.get(), &created, &exited, &kernel, &user)) {
+            e.CreationTime = (std::uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+        }
+        PROCESS_MEMORY_COUNTERS c{};
+        c.cb = sizeof(c);
+        if (p && ::GetProcessMemoryInfo(p.get(), &c, sizeof(c))) {
+            e.WorkingSetSize = c.WorkingSetSize;
+            e.PagefileUsage = c.PagefileUsage;
         }
         table.push_back(e);
         pe.dwSize = sizeof(pe);
     }
-    ::CloseHandle(snap);
     return table;
 }
 
