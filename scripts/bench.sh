@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark and prints each ratio against its goal: the portable icon
 # picture natively (Google Benchmark), and under Wine the steady sampling tick, the tray redraw at
-# 96 and 120 DPI, the tray menu at 100 and 500 processes, and Orvane.exe side by side with the
-# bare tray program (start-up, idle CPU, private memory). Every ratio is taken against a floor
-# measured in the same run. It reports; it does not fail on a missed goal (shared machines are
-# noisy), only when a benchmark cannot run.
+# 96 and 120 DPI, the process snapshot and the tray menu at 100 and 500 processes, and Orvane.exe
+# side by side with the bare tray program (start-up, idle CPU, private memory). Every ratio is
+# taken against a floor measured in the same run. It reports; it does not fail on a missed goal
+# (shared machines are noisy), only when a benchmark cannot run.
 # Usage: scripts/bench.sh [IDLE_SECONDS]   (the side-by-side idle period, 180 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +28,11 @@ cmake/wine-run.sh build/mingw/bench/app_tick_bench.exe | tee "$out/tick" || true
 echo "== tray redraw against a bare NIM_MODIFY, 10,000 redraws (Wine)"
 python3 bench/run_display_tray_bench.py --bench build/mingw/bench/display_tray_bench.exe \
     --work build/mingw/bench-work --source . | tee "$out/redraw"
+
+echo "== process snapshot against one bare NtQuerySystemInformation call (Wine)"
+for n in 100 500; do
+    cmake/wine-run.sh build/mingw/bench/processes_snapshot_bench.exe "$n" | tee "$out/snapshot$n"
+done
 
 echo "== tray menu against a bare process scan (Wine)"
 ORVANE_BENCH_PREFIX="$PWD/build/mingw/bench-work/menu-prefix" \
@@ -56,6 +61,9 @@ if tick:
     rows.append(("steady tick / uncached GlobalMemoryStatusEx", float(tick.group(1)), 1.05))
 for r in jsons("redraw"):
     rows.append((f"redraw tick / bare NIM_MODIFY, {r['dpi']} DPI", r["ratio"], 1.2))
+for name in ("snapshot100", "snapshot500"):
+    m = re.search(r"processes=(\d+) .* ratio=([\d.]+)", text(name))
+    rows.append((f"snapshot / bare NtQuerySystemInformation, {m.group(1)}", float(m.group(2)), 1.2))
 menu = {}
 for name in ("menu100", "menu500"):
     m = re.search(r"processes=(\d+) .* ratio=([\d.]+) .* path_ratio=([\d.]+)", text(name))
