@@ -10,6 +10,7 @@
 #include "app/win/DefaultErrorHandler.h"
 #include "app/win/Privileges.h"
 #include "app/win/Resource.h"
+#include "app/win/RunningCopy.h"
 #include "app/win/VersionInfo.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
@@ -167,6 +168,10 @@ bool MainWindow::FormCreate() {
     tray_.SetTip(L"Orvane");
     RunEventHandler([this] { OnSampleTimer(); });
     return true;
+}
+
+void MainWindow::OpenOptionsWhenLoaded() {
+    ::PostMessageW(Handle(), WM_COMMAND, kCmdSettings, 0);
 }
 
 void MainWindow::SetVersionLabel() {
@@ -382,10 +387,13 @@ void MainWindow::OnHideAboutCommand() {
 }
 
 void MainWindow::OnCloseCommand() {
+    exitRequested_ = true;
+    // The tray menu's own loop would take the WM_QUIT and go on: it closes first.
+    ::EndMenu();
     ::KillTimer(Handle(), kSamplingTimer);
     tray_.SetVisible(false);
     ProcessPendingMessages();
-    ::PostMessageW(Handle(), WM_QUIT, 0, 0);
+    ::PostQuitMessage(0);
 }
 
 bool MainWindow::FormCloseQuery() {
@@ -488,6 +496,33 @@ void MainWindow::FormDestroy() {
 
 void MainWindow::ShowTrayMenu(int x, int y) {
     trayMenu_->Popup(POINT{x, y});
+    if (exitRequested_) {
+        ::PostQuitMessage(0);  // again, in case the menu's loop took the first one
+    }
+}
+
+// Another copy's command: a number from a closed set, nothing else. Answered only while this
+// copy stays; the work is posted so that the sender never waits for a trim or a dialog.
+LRESULT MainWindow::OnRunningCopyCommand(WPARAM wp, LPARAM lp) {
+    const auto command = RunningCopyCommandFromNumber(wp);
+    if (!command || lp != 0 || exitRequested_) {
+        return 0;
+    }
+    switch (*command) {
+        case RunningCopyCommand::ShowRunning:
+            ::PostMessageW(Handle(), WM_RUNNINGCOPY, 0, 0);
+            break;
+        case RunningCopyCommand::Trim:
+            ::PostMessageW(Handle(), WM_COMMAND, kCmdMemoryDefragmenter, 0);
+            break;
+        case RunningCopyCommand::Exit:
+            ::PostMessageW(Handle(), WM_COMMAND, kCmdClose, 0);
+            break;
+        case RunningCopyCommand::Options:
+            ::PostMessageW(Handle(), WM_COMMAND, kCmdSettings, 0);
+            break;
+    }
+    return kCommandAccepted;
 }
 
 LRESULT MainWindow::OnTrayNotify(WPARAM wp, LPARAM lp) {
@@ -631,6 +666,9 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         default:
             break;
+    }
+    if (msg == RunningCopyMessage()) {
+        return OnRunningCopyCommand(wp, lp);
     }
     if (tray_.IsTaskbarCreated(msg)) {
         tray_.OnTaskbarCreated();

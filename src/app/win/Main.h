@@ -57,6 +57,10 @@ class MainWindow : public Window {
 
     // Creates the hidden form and runs the start-up sequence; false when no window could be made.
     bool FormCreate();
+    // The options dialog opens once start-up has finished.
+    void OpenOptionsWhenLoaded();
+    // Set by the exit command: the message loop ends even if a nested loop took its WM_QUIT.
+    bool ExitRequested() const { return exitRequested_; }
 
     // Event handlers, public so the message handlers and tests can reach them.
     void OnSampleTimer();
@@ -127,6 +131,7 @@ class MainWindow : public Window {
     LRESULT OnNotify(const NMHDR& header);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void ShowTrayMenu(int x, int y);
+    LRESULT OnRunningCopyCommand(WPARAM wp, LPARAM lp);
 
     MemorySnapshot TakeSnapshot() const;
     void RunHighMemoryStep(const MemorySnapshot& tms);
@@ -149,6 +154,7 @@ class MainWindow : public Window {
     std::optional<SettingsFile> settingsFile_;
     SessionNotification sessionNotification_;
     bool appLoaded_ = false;
+    bool exitRequested_ = false;
     std::unique_ptr<OptionsHost> optionsHost_;
     std::unique_ptr<OptionsDialog> options_;
 };

@@ -14,17 +14,22 @@ SingleInstance::SingleInstance(const wchar_t* mutexName) {
     }
 }
 
-bool NotifyRunningCopy(const wchar_t* className, UINT msg, DWORD waitMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + waitMs;
-    for (;;) {
-        if (HWND running = ::FindWindowW(className, nullptr)) {
-            return ::PostMessageW(running, msg, 0, 0) != FALSE;
-        }
-        if (::GetTickCount64() >= deadline) {
-            return false;
-        }
-        ::Sleep(50);
+SingleInstance::~SingleInstance() {
+    if (first_ && mutex_) {
+        ::ReleaseMutex(mutex_.get());
     }
+}
+
+bool SingleInstance::TakeOver(DWORD waitMs) {
+    if (first_) {
+        return true;
+    }
+    if (!mutex_) {
+        return false;
+    }
+    const DWORD result = ::WaitForSingleObject(mutex_.get(), waitMs);
+    first_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+    return first_;
 }
 
 }  // namespace orvane::win

@@ -11,20 +11,20 @@ namespace orvane::win {
 class SingleInstance {
   public:
     explicit SingleInstance(const wchar_t* mutexName);
+    ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Whether this copy holds the mutex (for the rest of its life).
     bool IsFirst() const { return first_; }
 
+    // Waits up to `waitMs` for the running copy to let the mutex go (or to die holding it) and
+    // takes it: this copy becomes the first.
+    bool TakeOver(DWORD waitMs);
+
   private:
     UniqueProcessHandle mutex_;
     bool first_ = false;
 };
-
-// Posts `msg` to the running copy's main window of class `className`, waiting up to `waitMs`
-// for that window to appear (a copy that has just started may not have made it yet). False
-// when no window came.
-bool NotifyRunningCopy(const wchar_t* className, UINT msg, DWORD waitMs);
 
 }  // namespace orvane::win

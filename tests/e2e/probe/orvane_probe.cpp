@@ -3,6 +3,7 @@
 // Output is UTF-8; exit code 0 on success, 1 when what was asked for was not found.
 #include <windows.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -231,13 +232,59 @@ int WatchText(HWND control, const std::wstring& until, const std::wstring& after
     return reached ? 0 : 1;
 }
 
+// The ID of a running process named `exe` other than `known`, or 0.
+DWORD OtherProcessNamed(const std::wstring& exe, DWORD known) {
+    const HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    PROCESSENTRY32W e{};
+    e.dwSize = sizeof(e);
+    DWORD found = 0;
+    for (BOOL ok = ::Process32FirstW(snap, &e); ok && !found; ok = ::Process32NextW(snap, &e)) {
+        if (e.th32ProcessID != known && ::lstrcmpiW(e.szExeFile, exe.c_str()) == 0) {
+            found = e.th32ProcessID;
+        }
+    }
+    ::CloseHandle(snap);
+    return found;
+}
+
+// Posts --msg/--wparam to the window of --class --delay ms after another process of --exe than
+// the window's own appears, and prints whether that new process was still alive at the post.
+int RaceExit(const Args& a, DWORD timeout) {
+    HWND target = FindOne(a);
+    DWORD running = 0;
+    if (!target || !::GetWindowThreadProcessId(target, &running)) {
+        return 1;
+    }
+    const std::wstring exe = a.Get(L"exe", L"Orvane.exe");
+    std::printf("ready\n");
+    DWORD started = 0;
+    if (!WaitFor(
+            timeout, [&] { return (started = OtherProcessNamed(exe, running)) != 0; }, 1)) {
+        return 1;
+    }
+    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, started);
+    ::Sleep(static_cast<DWORD>(Number(a.Get(L"delay", L"100"))));
+    const bool alive = process && ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::PostMessageW(target, static_cast<UINT>(Number(a.Get(L"msg"))),
+                   static_cast<WPARAM>(Number(a.Get(L"wparam", L"0"))), 0);
+    std::printf("%s %lu\n", alive ? "alive" : "gone", started);
+    if (process) {
+        ::CloseHandle(process);
+    }
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: orvane_probe wait-window|wait-gone|count|dialog|click|send|post|settext|"
-                 "pid|clipboard|set-clipboard|atom|rect|watch-text|file-version|hold|tray-delete "
+                 "pid|clipboard|set-clipboard|atom|rect|watch-text|file-version|hold|tray-delete|"
+                 "race-exit "
                  "[--class C] [--title T] [--visible] [--timeout MS] [--hwnd H] [--text T] "
                  "[--msg N | --msgname NAME] [--wparam N --lparam N] [--name N] "
-                 "[--id N --until T --after T] [--file F --ms N]\n");
+                 "[--id N --until T --after T] [--file F --ms N] [--exe E --delay MS]\n");
     return 2;
 }
 
@@ -410,6 +457,9 @@ int wmain(int argc, wchar_t** argv) {
                     fixed->dwFileVersionMS & 0xFFFF, fixed->dwFileVersionLS >> 16,
                     fixed->dwFileVersionLS & 0xFFFF);
         return 0;
+    }
+    if (cmd == L"race-exit") {
+        return RaceExit(a, timeout);
     }
     if (cmd == L"pid") {
         HWND h = TargetWindow(a);
