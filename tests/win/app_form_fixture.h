@@ -34,6 +34,9 @@ class RecordingTrayShell final : public TrayShell {
         UINT version;
         std::wstring tip;
         bool succeeded;
+        std::wstring infoTitle;
+        std::wstring info;
+        DWORD infoFlags;
     };
 
     bool NotifyIcon(DWORD message, NOTIFYICONDATAW& d) override {
@@ -42,7 +45,8 @@ class RecordingTrayShell final : public TrayShell {
             --failures_;
             ok = false;
         }
-        calls.push_back({message, d.uFlags, d.hIcon, d.uCallbackMessage, d.uVersion, d.szTip, ok});
+        calls.push_back({message, d.uFlags, d.hIcon, d.uCallbackMessage, d.uVersion, d.szTip, ok,
+                         d.szInfoTitle, d.szInfo, d.dwInfoFlags});
         return ok;
     }
     void AllowMessage(HWND owner, UINT message) override { allowed.push_back({owner, message}); }

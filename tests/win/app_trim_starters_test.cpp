@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/win/Main.h"
+#include "app/win/RunningCopy.h"
 #include "dialogs_probe.h"
 #include "hotkeys/core/HotKeyValue.h"
 #include "processes/core/TrayMenuCommands.h"
@@ -95,6 +96,39 @@ TEST_F(TrimStarters, MenuCommandRunsOnce) {
     ::SendMessageW(form->Handle(), WM_COMMAND, kCmdMemoryDefragmenter, 0);
     EXPECT_EQ(trimmer.Runs(), 1);
     EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
+}
+
+// Another copy's `/trim`: its command number through the copies' message.
+TEST_F(TrimStarters, RunningCopyTrimCommandRunsOnce) {
+    EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 2, 0), kCommandAccepted);
+    ProcessPendingMessages();
+    EXPECT_EQ(trimmer.Runs(), 1);
+    EXPECT_TRUE(trimmer.EveryProcessOpenedTrimmedClosed());
+}
+
+// Only the command numbers with lParam 0 are commands: nothing else is answered or run.
+TEST_F(TrimStarters, NothingElseOnTheCopiesMessageRunsAnything) {
+    const std::pair<WPARAM, LPARAM> others[] = {{0, 0}, {5, 0},  {kCmdMemoryDefragmenter, 0},
+                                                {2, 1}, {2, -1}, {~WPARAM{0}, 0}};
+    for (const auto& [wp, lp] : others) {
+        EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), wp, lp), 0) << wp << lp;
+    }
+    ProcessPendingMessages();
+    EXPECT_EQ(trimmer.Runs(), 0);
+    EXPECT_FALSE(form->ExitRequested());
+}
+
+// A copy on its way out refuses commands, so that a new start takes over instead.
+TEST_F(TrimStarters, ExitCommandEndsTheLoopAndLaterCommandsAreRefused) {
+    EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 3, 0), kCommandAccepted);
+    ProcessPendingMessages();
+    EXPECT_TRUE(form->ExitRequested());
+    EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 2, 0), 0);
+    EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 1, 0), 0);
+    ProcessPendingMessages();
+    EXPECT_EQ(trimmer.Runs(), 0);
+    MSG m;
+    EXPECT_TRUE(::PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(TrimStarters, HotkeyPressRunsOnce) {
