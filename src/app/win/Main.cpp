@@ -360,8 +360,12 @@ void MainWindow::ShowRunningCopyBalloon() {
 }
 
 void MainWindow::OnAboutCommand() {
-    FormShow();
-    ::ShowWindow(Handle(), SW_SHOWNORMAL);
+    // The show step runs only on the way from hidden to visible: a window already shown stays
+    // where it is and starts no second check.
+    if (!::IsWindowVisible(Handle())) {
+        FormShow();
+        ::ShowWindow(Handle(), SW_SHOWNORMAL);
+    }
     ::SetForegroundWindow(Handle());
 }
 
