@@ -42,12 +42,13 @@ TEST(ParseCommandLine, SwitchesInEitherFormAndAnyCase) {
     }
 }
 
-TEST(RunningCopyCommandFromNumber, OnlyTheFourCommandNumbers) {
+TEST(RunningCopyCommandFromNumber, OnlyTheCommandNumbers) {
     EXPECT_EQ(RunningCopyCommandFromNumber(1), RunningCopyCommand::ShowRunning);
     EXPECT_EQ(RunningCopyCommandFromNumber(2), RunningCopyCommand::Trim);
     EXPECT_EQ(RunningCopyCommandFromNumber(3), RunningCopyCommand::Exit);
     EXPECT_EQ(RunningCopyCommandFromNumber(4), RunningCopyCommand::Options);
-    for (const std::uintptr_t other : {std::uintptr_t{0}, std::uintptr_t{5}, std::uintptr_t{3006},
+    EXPECT_EQ(RunningCopyCommandFromNumber(5), RunningCopyCommand::StillRunning);
+    for (const std::uintptr_t other : {std::uintptr_t{0}, std::uintptr_t{6}, std::uintptr_t{3006},
                                        std::uintptr_t{0x100000003}, ~std::uintptr_t{0}}) {
         EXPECT_EQ(RunningCopyCommandFromNumber(other), std::nullopt) << other;
     }

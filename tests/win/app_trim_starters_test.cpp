@@ -108,7 +108,7 @@ TEST_F(TrimStarters, RunningCopyTrimCommandRunsOnce) {
 
 // Only the command numbers with lParam 0 are commands: nothing else is answered or run.
 TEST_F(TrimStarters, NothingElseOnTheCopiesMessageRunsAnything) {
-    const std::pair<WPARAM, LPARAM> others[] = {{0, 0}, {5, 0},  {kCmdMemoryDefragmenter, 0},
+    const std::pair<WPARAM, LPARAM> others[] = {{0, 0}, {6, 0},  {kCmdMemoryDefragmenter, 0},
                                                 {2, 1}, {2, -1}, {~WPARAM{0}, 0}};
     for (const auto& [wp, lp] : others) {
         EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), wp, lp), 0) << wp << lp;
@@ -118,6 +118,16 @@ TEST_F(TrimStarters, NothingElseOnTheCopiesMessageRunsAnything) {
     EXPECT_FALSE(form->ExitRequested());
 }
 
+// A copy that has an exit waiting says it does not stay when asked.
+TEST_F(TrimStarters, StillRunningSeesAQueuedExit) {
+    EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 5, 0), kCommandAccepted);
+    ::PostMessageW(form->Handle(), WM_COMMAND, kCmdClose, 0);
+    EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 5, 0), 0);
+    EXPECT_TRUE(form->ExitRequested());
+    MSG m;
+    EXPECT_TRUE(::PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 // A copy on its way out refuses commands, so that a new start takes over instead.
 TEST_F(TrimStarters, ExitCommandEndsTheLoopAndLaterCommandsAreRefused) {
     EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 3, 0), kCommandAccepted);
@@ -125,6 +135,7 @@ TEST_F(TrimStarters, ExitCommandEndsTheLoopAndLaterCommandsAreRefused) {
     EXPECT_TRUE(form->ExitRequested());
     EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 2, 0), 0);
     EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 1, 0), 0);
+    EXPECT_EQ(::SendMessageW(form->Handle(), RunningCopyMessage(), 5, 0), 0);
     ProcessPendingMessages();
     EXPECT_EQ(trimmer.Runs(), 0);
     MSG m;

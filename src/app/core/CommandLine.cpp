@@ -49,6 +49,8 @@ std::optional<RunningCopyCommand> RunningCopyCommandFromNumber(std::uintptr_t nu
             return RunningCopyCommand::Exit;
         case static_cast<std::uintptr_t>(RunningCopyCommand::Options):
             return RunningCopyCommand::Options;
+        case static_cast<std::uintptr_t>(RunningCopyCommand::StillRunning):
+            return RunningCopyCommand::StillRunning;
         default:
             return std::nullopt;
     }

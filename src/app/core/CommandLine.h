@@ -15,7 +15,15 @@ enum class StartCommand { Run, Trim, Exit, Options, Help, Unknown };
 StartCommand ParseCommandLine(const std::vector<std::wstring>& args);
 
 // The only thing that travels between two copies: one of these numbers.
-enum class RunningCopyCommand : std::uint32_t { ShowRunning = 1, Trim = 2, Exit = 3, Options = 4 };
+// StillRunning does nothing: a new copy asks it before it ends, to learn whether the running
+// copy stays.
+enum class RunningCopyCommand : std::uint32_t {
+    ShowRunning = 1,
+    Trim = 2,
+    Exit = 3,
+    Options = 4,
+    StillRunning = 5,
+};
 
 // The command a received number stands for; nothing for any other number.
 std::optional<RunningCopyCommand> RunningCopyCommandFromNumber(std::uintptr_t number);

@@ -525,6 +525,10 @@ LRESULT MainWindow::OnRunningCopyCommand(WPARAM wp, LPARAM lp) {
         case RunningCopyCommand::Options:
             ::PostMessageW(Handle(), WM_COMMAND, kCmdSettings, 0);
             break;
+        case RunningCopyCommand::StillRunning:
+            // An exit already queued is carried out first, so that the answer is the truth.
+            ProcessPendingMessages();
+            return exitRequested_ ? 0 : kCommandAccepted;
     }
     return kCommandAccepted;
 }

@@ -38,6 +38,13 @@ RunningCopyCommand ForRunningCopy(StartCommand command) {
     }
 }
 
+// Asked last before a handed-over start ends: an exit that reached the running copy meanwhile
+// makes this copy wait for it and take over.
+bool RunningCopyLeaves(SingleInstance& instance) {
+    return !SendToRunningCopy(MainWindow::kClassName, RunningCopyCommand::StillRunning) &&
+           instance.TakeOver(kRunningCopyWaitMs);
+}
+
 int RunProgram(bool openOptions) {
     InitLocalizedModifierNames();
     MainWindow form;
@@ -108,7 +115,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             return handOver == Handing::NoAnswer ? kExitStillRunning : kExitDone;
         default:
             if (handOver == Handing::TookOver ||
-                (handOver == Handing::Accepted && instance.TakeOver(kHandOverGraceMs))) {
+                (handOver == Handing::Accepted &&
+                 (instance.TakeOver(kHandOverGraceMs) || RunningCopyLeaves(instance)))) {
                 return RunProgram(command == StartCommand::Options);
             }
             return kExitDone;
