@@ -65,19 +65,24 @@ for name in ("snapshot100", "snapshot500"):
     m = re.search(r"processes=(\d+) .* ratio=([\d.]+)", text(name))
     rows.append((f"snapshot / bare NtQuerySystemInformation, {m.group(1)}", float(m.group(2)), 1.2))
 menu = {}
+first = {}
 for name in ("menu100", "menu500"):
     m = re.search(r"processes=(\d+) .* ratio=([\d.]+) .* path_ratio=([\d.]+)", text(name))
-    rows.append((f"menu build / bare scan, {m.group(1)} processes", float(m.group(2)), 1.1))
+    rows.append((f"menu build / bare scan, {m.group(1)} processes", float(m.group(2)), 0.5))
     # Merging by executable needs every image path: the same floor with that one read added.
-    rows.append((f"menu build / bare scan + image paths, {m.group(1)}", float(m.group(3)), 1.1))
+    rows.append((f"menu build / bare scan + image paths, {m.group(1)}", float(m.group(3)), 0.5))
     menu[name] = float(m.group(2))
+    # A new menu (right after start) asks about every process it may show: no goal, for the record.
+    first[m.group(1)] = float(re.search(r"first_build_ratio=([\d.]+)", text(name)).group(1))
 idle = jsons("idle")[0]
-rows += [("start until tray icon / bare program", idle["start_ratio"], 1.3),
+rows += [("start until tray icon / bare program", idle["start_ratio"], 1.1),
          (f"idle CPU over {idle['idle_seconds']} s / bare program", idle["cpu_ratio"], 1.5),
          ("private memory / bare program", idle["private_ratio"], 1.3)]
 print("\n== summary (one run)")
 for what, ratio, goal in rows:
     print(f"{what:<48} {ratio:6.2f}  goal <= {goal:<4}  {'met' if ratio <= goal else 'MISSED'}")
+for n, ratio in first.items():
+    print(f"{'first menu build / bare scan, ' + n + ' processes':<48} {ratio:6.2f}  (no goal)")
 print(f"{'menu ratio at 500 / at 100 processes (flat)':<48} "
       f"{menu['menu500'] / menu['menu100']:6.2f}")
 growth = []

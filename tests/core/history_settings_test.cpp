@@ -20,7 +20,8 @@ TEST(HistorySettingsTest, DefaultsWrittenInKeyOrder) {
         store.writes,
         ::testing::ElementsAre(L"Extensions/LeakWatch=0", L"Extensions/LeakMinutes=30",
                                L"Extensions/LeakGrowthMB=100", L"Extensions/LeakGrowthPercent=50",
-                               L"Extensions/TrimReport=0", L"Extensions/HistoryWindow="));
+                               L"Extensions/TrimReport=0", L"Extensions/HistoryWindow=",
+                               L"Extensions/ShowProtectedProcesses=0"));
 }
 
 TEST(HistorySettingsTest, NoFileReadsTheDefaultsAndTheyLeaveTheProgramAsItWas) {
@@ -29,6 +30,7 @@ TEST(HistorySettingsTest, NoFileReadsTheDefaultsAndTheyLeaveTheProgramAsItWas) {
     EXPECT_FALSE(options.LeakWatch);
     EXPECT_FALSE(options.TrimReport);
     EXPECT_FALSE(options.HistoryWindow);
+    EXPECT_FALSE(options.ShowProtectedProcesses);
     EXPECT_EQ(LeakRuleOf(options), (LeakRule{30, 100, 50}));
 }
 

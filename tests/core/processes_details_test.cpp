@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "processes/core/ProcessDetails.h"
 
 namespace orvane {
@@ -67,6 +69,20 @@ TEST(ProcessDetails, BoxButtonsNumberedApartFromDismissals) {
     EXPECT_EQ(plain.footerText_, L"");
     EXPECT_EQ(plain.footerIcon_, kIconNone);
     EXPECT_EQ(plain.customIcon_, nullptr);
+}
+
+TEST(ProcessDetails, AProcessTheProgramCannotOpenOffersOnlySearchAndCopy) {
+    MenuLine line = Line(L"MemCompression", L"");
+    line.Unopenable = true;
+    const MessageBoxBuilder box = ProcessDetailsBox(line, L"x\r\n", nullptr);
+    std::vector<DetailsAction> actions;
+    for (const auto& b : box.customButtons_) {
+        actions.push_back(DetailsActionFromResult(b.ModalResult));
+    }
+    EXPECT_EQ(actions,
+              (std::vector<DetailsAction>{DetailsAction::WebSearch, DetailsAction::CopyDetails,
+                                          DetailsAction::None}));
+    EXPECT_EQ(box.customButtons_.back().Caption, L"取消(&C)");
 }
 
 TEST(ProcessDetails, WebSearchQueryIsPercentEncodedUtf8) {

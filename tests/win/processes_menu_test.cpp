@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "processes/core/TrayMenuCommands.h"
 #include "processes/win/MenuGlyphFont.h"
@@ -31,6 +33,8 @@ class FakeHost final : public TrayMenuHost {
     std::wstring HotkeyText() const override { return L"Ctrl+Alt+D"; }
     int IconSize() const override { return 16; }
     int MonitorDpi() const override { return 96; }
+    bool showProtected = false;
+    bool ShowProtectedProcesses() const override { return showProtected; }
 };
 
 struct Window {
@@ -100,6 +104,51 @@ TEST(TrayMenu, ProcessLineShowsDescriptionAndMergeCount) {
     EXPECT_TRUE(line->bMultipleProcess);
     EXPECT_EQ(line->ProcessID, first);
     EXPECT_TRUE(line->Path.ends_with(kChild));
+}
+
+// The process query as on a system without it: the table is read by opening each process.
+class MissingQuery final : public SystemInformationQuery {
+  public:
+    LONG Query(ULONG, void*, ULONG, ULONG*) override { return kStatusNotImplemented; }
+};
+
+// What identifies a line, sorted by process: live figures move between two snapshots, so
+// the order by figure may too.
+std::vector<std::wstring> LinesById(const TrayMenu& menu) {
+    std::vector<std::wstring> lines;
+    for (const TrayMenuItem& it : menu.Items()) {
+        if (it.Tag == kTagProcessLine && !it.IsSeparator()) {
+            lines.push_back(std::to_wstring(it.ProcessID) + L" " + it.Caption + L" " + it.Path +
+                            (it.bMultipleProcess ? L" merged" : L""));
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+TEST(TrayMenu, OneCallAndTheFallbackShowTheSameLines) {
+    Children children;
+    children.Start(FixtureDir() + kChild);
+    children.Start(FixtureDir() + kChild);
+    Window w;
+    FakeHost host;
+    host.options.TopProcessCount = 999;  // every process: no line depends on a moving figure
+    MissingQuery missing;
+    for (bool unify : {true, false}) {
+        for (bool page : {false, true}) {
+            host.options.UnifyProcesses = unify;
+            host.options.ShowPage = page;
+            TrayMenu oneCall(w.hwnd, host);
+            TrayMenu fallback(w.hwnd, host, missing);
+            oneCall.PopupMenuPopup();
+            fallback.PopupMenuPopup();
+            const std::vector<std::wstring> lines = LinesById(oneCall);
+            EXPECT_GE(lines.size(), unify ? 2u : 3u);
+            EXPECT_EQ(lines, LinesById(fallback)) << "unify " << unify << " page " << page;
+            EXPECT_TRUE(oneCall.Snapshot().TookOneCall());
+            EXPECT_FALSE(fallback.Snapshot().TookOneCall());
+        }
+    }
 }
 
 TEST(HotkeyShortCutText, NamesFromTheKeyboardLayout) {

@@ -16,6 +16,7 @@
 #include "common/win/PlaceWindow.h"
 #include "common/win/WindowDpi.h"
 #include "display/win/DarkMode.h"
+#include "history/core/ExtensionSettings.h"
 #include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/win/MessageDialogs.h"
 #include "dialogs/win/TaskDialogEmulation.h"
@@ -32,6 +33,7 @@
 #include "monitor/win/HighMemoryLog.h"
 #include "monitor/win/LowMemoryWarning.h"
 #include "settings/core/UnreadableSettingsBox.h"
+#include "settings/win/ProfileFile.h"
 
 namespace orvane::win {
 
@@ -57,6 +59,7 @@ class MainMenuHost final : public TrayMenuHost {
     }
     int IconSize() const override { return form_.IconSize; }
     int MonitorDpi() const override { return GetMonitorDpi(form_.Handle()); }
+    bool ShowProtectedProcesses() const override { return form_.ShowProtectedProcesses; }
 
     std::wstring HotkeyText() const override {
         return HotkeyShortCutText(static_cast<std::uint32_t>(form_.MemOptions.RefreshHotkey));
@@ -211,6 +214,7 @@ std::wstring MainWindow::GetIniFile() {
 void MainWindow::LoadOptions() {
     settingsFile_.emplace(IniFileName);
     MemOptions = settingsFile_->Load(paths_.GetLogFile(), MemOptions.Font);
+    ShowProtectedProcesses = ReadExtensionOptions(ProfileFile(IniFileName)).ShowProtectedProcesses;
     // The font carries the effective text colour, not the stored one.
     SetFontColor(MemOptions);
     trayMenu_->SetItemVisible(kCmdShowLog, MemOptions.WriteLog);
@@ -414,7 +418,12 @@ void MainWindow::OnShowLogCommand() {
 }
 
 void MainWindow::TrimAllWorkingSets() {
-    win::TrimAllWorkingSets(services_.Trimmer ? *services_.Trimmer : systemTrimmer_);
+    WorkingSetTrimmer& trimmer = services_.Trimmer ? *services_.Trimmer : systemTrimmer_;
+    if (trayMenu_) {
+        win::TrimAllWorkingSets(trimmer, trayMenu_->Snapshot());  // the menu's buffer, reused
+    } else {
+        win::TrimAllWorkingSets(trimmer);
+    }
 }
 
 void MainWindow::OnHotKeyPressed() {

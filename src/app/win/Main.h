@@ -86,6 +86,7 @@ class MainWindow : public Window {
     void LabelDownloadLinkClick(const std::wstring& link);
 
     OrvaneOptions MemOptions;
+    bool ShowProtectedProcesses = false;  // from the additions' section of the settings file
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;

@@ -17,6 +17,8 @@ struct ExtensionOptions {
     std::int32_t LeakGrowthPercent = 50;
     bool TrimReport = false;            // a balloon saying what a trim freed
     std::optional<Rect> HistoryWindow;  // the history window's place; none until first shown
+    // The tray menu lists the processes it cannot open too.
+    bool ShowProtectedProcesses = false;
 
     bool operator==(const ExtensionOptions&) const = default;
 };

@@ -20,6 +20,7 @@ const std::array kFields = {
                    kMinLeakGrowthPercent, kMaxLeakGrowthPercent},
     ExtensionField{L"TrimReport", &ExtensionOptions::TrimReport},
     ExtensionField{L"HistoryWindow", &ExtensionOptions::HistoryWindow},
+    ExtensionField{L"ShowProtectedProcesses", &ExtensionOptions::ShowProtectedProcesses},
 };
 
 }  // namespace

@@ -19,6 +19,7 @@ struct MenuLine {
     bool NoIcon = false;
     bool bHighlight = false;
     bool bMultipleProcess = false;
+    bool Unopenable = false;  // a process line of a process the program cannot open
 
     bool IsSeparator() const { return Caption == L"-"; }
     bool operator==(const MenuLine&) const = default;

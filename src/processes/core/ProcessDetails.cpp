@@ -141,7 +141,14 @@ MessageBoxBuilder ProcessDetailsBox(const MenuLine& line, const std::wstring& de
         NewMsgBox(DetailsTitle(line)).Text(DetailsContent(details)).CustomIcon(fileIcon);
     int result = kDetailsFirstButton;
     for (const wchar_t* caption : kButtonCaptions) {
-        box = box.AddButton(caption, result++, false);
+        const DetailsAction action = DetailsActionFromResult(result);
+        // A process the program cannot open would refuse to be trimmed or ended.
+        const bool offered = !line.Unopenable || action == DetailsAction::WebSearch ||
+                             action == DetailsAction::CopyDetails || action == DetailsAction::None;
+        if (offered) {
+            box = box.AddButton(caption, result, false);
+        }
+        ++result;
     }
     const std::wstring footer = SystemProcessFooter(line.Name);
     return box.WindowCaption(L"进程信息").Footer(footer, footer.empty() ? kIconNone : kIconWarning);

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "processes/core/ProcessRanking.h"
+#include "processes/core/TopProcessSelection.h"
 #include "processes/core/TrayMenuModel.h"
 #include "processes/win/ExeFileInfo.h"
-#include "processes/win/ProcessList.h"
+#include "processes/win/OpenedProcessAccess.h"
 #include "common/win/Window.h"
 #include "common/win/WindowDpi.h"
 
@@ -59,11 +59,15 @@ std::vector<TrayMenuItem> FixedItems() {
 
 }  // namespace
 
-TrayMenu::TrayMenu(HWND owner, TrayMenuHost& host)
+TrayMenu::TrayMenu(HWND owner, TrayMenuHost& host) : TrayMenu(owner, host, SystemInformation()) {}
+
+TrayMenu::TrayMenu(HWND owner, TrayMenuHost& host, SystemInformationQuery& query)
     : owner_(owner),
       host_(host),
       menu_(::CreatePopupMenu()),
       items_(FixedItems()),
+      snapshot_(query),
+      imagePaths_(query),
       processIcons_(kProcessIconCacheSize,
                     [](const std::wstring& path) { return SmallIconOf(path, 0); }) {
     Repopulate();
@@ -126,46 +130,57 @@ void TrayMenu::PopupMenuPopup() {
 }
 
 std::vector<TrayMenuItem> TrayMenu::BuildProcessLines() {
-    const OrvaneOptions& o = host_.MenuOptions();
-    constexpr int kMaxLines = kCmdLastProcessLine - kCmdFirstProcessLine + 1;
-    // A look at the message queue costs a round trip to the system: the build lets the
-    // sampling tick and others run only once it has held the thread for a noticeable time
-    // (a long scan, icons or descriptions read for the first time).
+    // The tick and others may run during a long build; each look at the queue costs a round trip.
     constexpr ULONGLONG kPumpAfterMs = 50;
     ULONGLONG lastPump = ::GetTickCount64();
-    std::vector<ProcessRecord> top;
-    {
-        ProcessList list;
-        list.Refresh(o.ShowPage, ProcessList::Accounts::Skip);
-        top = TopProcesses(std::move(list.Entries()), o.UnifyProcesses,
-                           std::min(o.TopProcessCount, kMaxLines));
-    }
-    const ProcessLineOptions lineOptions{o.ShowNameInsteadOfModule, o.ProcessValueType,
-                                         o.HighlightProcessAbove};
-    const ByteSizeFormatter format = [this](std::uint64_t b) { return host_.FormatByteSize(b); };
-    if (processIconSize_ != host_.IconSize()) {
-        processIcons_.Clear();  // the system's small icons may have another size now
-        processIconSize_ = host_.IconSize();
-    }
+    const std::vector<ProcessRecord> top = TopProcessRecords();
+    FitIconCacheToIconSize();
     std::vector<TrayMenuItem> lines;
     for (size_t i = 0; i < top.size(); ++i) {
         if (::GetTickCount64() - lastPump >= kPumpAfterMs) {
             ProcessPendingMessages();
             lastPump = ::GetTickCount64();
         }
-        const ProcessRecord& e = top[i];
-        // The description is only shown on request; skip the resource read otherwise.
-        const std::wstring description =
-            o.ShowNameInsteadOfModule ? ReadExeVersionData(e.ExeName).FileDescription : L"";
-        TrayMenuItem item;
-        static_cast<MenuLine&>(item) =
-            MakeProcessLine(e, description, lineOptions, host_.DisplayedTotal(), format);
-        item.CommandId = kCmdFirstProcessLine + static_cast<unsigned>(i);
-        item.hIcon = processIcons_.Get(item.Path);
-        item.NoIcon = !item.hIcon;
-        lines.push_back(std::move(item));
+        lines.push_back(MakeProcessItem(top[i], static_cast<unsigned>(i)));
     }
     return lines;
+}
+
+std::vector<ProcessRecord> TrayMenu::TopProcessRecords() {
+    const OrvaneOptions& o = host_.MenuOptions();
+    constexpr int kMaxLines = kCmdLastProcessLine - kCmdFirstProcessLine + 1;
+    const TopProcessOptions options{o.ShowPage, o.UnifyProcesses,
+                                    std::min(o.TopProcessCount, kMaxLines),
+                                    host_.ShowProtectedProcesses()};
+    const std::vector<ProcessTableEntry> table = snapshot_.Take();
+    processAccess_.Follow(table);
+    return SelectTopProcesses(table, options, processAccess_);
+}
+
+void TrayMenu::FitIconCacheToIconSize() {
+    if (processIconSize_ != host_.IconSize()) {
+        processIcons_.Clear();  // the system's small icons may have another size now
+        processIconSize_ = host_.IconSize();
+    }
+}
+
+TrayMenuItem TrayMenu::MakeProcessItem(const ProcessRecord& e, unsigned index) {
+    const OrvaneOptions& o = host_.MenuOptions();
+    const ProcessLineOptions lineOptions{o.ShowNameInsteadOfModule, o.ProcessValueType,
+                                         o.HighlightProcessAbove};
+    const ByteSizeFormatter format = [this](std::uint64_t b) { return host_.FormatByteSize(b); };
+    // The description is only shown on request; skip the resource read otherwise.
+    const std::wstring description =
+        o.ShowNameInsteadOfModule ? ReadExeVersionData(e.ExeName).FileDescription : L"";
+    TrayMenuItem item;
+    static_cast<MenuLine&>(item) =
+        MakeProcessLine(e, description, lineOptions, host_.DisplayedTotal(), format);
+    item.CommandId = kCmdFirstProcessLine + index;
+    item.hIcon = processIcons_.Get(item.Path);
+    item.NoIcon = !item.hIcon;
+    // Asked only when such processes are listed; otherwise every line was opened already.
+    item.Unopenable = host_.ShowProtectedProcesses() && !processAccess_.CanOpen(e.ProcessID);
+    return item;
 }
 
 std::vector<TrayMenuItem> TrayMenu::BuildMemoryLines() const {

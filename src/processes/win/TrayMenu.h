@@ -11,7 +11,10 @@
 #include "common/win/Handles.h"
 #include "processes/win/MenuGlyphFont.h"
 #include "processes/win/MenuItemPainter.h"
+#include "processes/win/OpenedProcessAccess.h"
 #include "processes/win/ProcessIconCache.h"
+#include "processes/win/ProcessImagePaths.h"
+#include "processes/win/ProcessSnapshot.h"
 #include "processes/win/TrayMenuItem.h"
 #include "processes/win/TrayMenuHost.h"
 
@@ -22,6 +25,8 @@ namespace orvane::win {
 class TrayMenu {
   public:
     TrayMenu(HWND owner, TrayMenuHost& host);
+    // `query` answers the process table and image paths (tests put in one that fails).
+    TrayMenu(HWND owner, TrayMenuHost& host, SystemInformationQuery& query);
     ~TrayMenu();
     TrayMenu(const TrayMenu&) = delete;
     TrayMenu& operator=(const TrayMenu&) = delete;
@@ -58,8 +63,14 @@ class TrayMenu {
 
     const std::vector<TrayMenuItem>& Items() const { return items_; }
 
+    // The process table the menu reads, for others that take one too (its buffer is kept).
+    ProcessSnapshot& Snapshot() { return snapshot_; }
+
   private:
     std::vector<TrayMenuItem> BuildProcessLines();
+    std::vector<ProcessRecord> TopProcessRecords();
+    TrayMenuItem MakeProcessItem(const ProcessRecord& e, unsigned index);
+    void FitIconCacheToIconSize();
     std::vector<TrayMenuItem> BuildMemoryLines() const;
     void PrepareDrawing();
     void LoadMenuImages();
@@ -74,6 +85,10 @@ class TrayMenu {
     std::vector<unsigned> hiddenCommands_;
     unsigned defaultCommand_ = 0;
     bool building_ = false;
+    // Kept between openings: the snapshot's buffer and the path look-up's drive map.
+    ProcessSnapshot snapshot_;
+    ProcessImagePaths imagePaths_;
+    OpenedProcessAccess processAccess_{imagePaths_};
 
     // Loaded at the first opening: a menu that is never opened costs no memory for them.
     std::optional<MenuGlyphFont> glyphs_;

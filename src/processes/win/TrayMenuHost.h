@@ -24,6 +24,8 @@ class TrayMenuHost {
     virtual std::wstring HotkeyText() const = 0;
     virtual int IconSize() const = 0;
     virtual int MonitorDpi() const = 0;
+    // Whether the menu also lists the processes the program cannot open.
+    virtual bool ShowProtectedProcesses() const = 0;
 };
 
 }  // namespace orvane::win

@@ -1,6 +1,7 @@
 #include "processes/win/WorkingSetTrimmer.h"
 
-#include "processes/win/ProcessList.h"
+#include "processes/core/TopProcessSelection.h"
+#include "processes/win/ProcessSnapshot.h"
 #include "processes/win/Psapi.h"
 
 namespace orvane::win {
@@ -33,10 +34,15 @@ void TrimWorkingSets(const std::vector<ProcessRecord>& list, WorkingSetTrimmer& 
     }
 }
 
+void TrimAllWorkingSets(WorkingSetTrimmer& trimmer, ProcessSnapshot& snapshot) {
+    // A process that cannot be opened for its counters refuses the full-access open as well,
+    // so the table's figures choose the same processes without an open to read them.
+    TrimWorkingSets(RecordsFromTable(snapshot.Take(), false), trimmer);
+}
+
 void TrimAllWorkingSets(WorkingSetTrimmer& trimmer) {
-    ProcessList list;
-    list.Refresh(false, ProcessList::Accounts::Skip);
-    TrimWorkingSets(list.Entries(), trimmer);
+    ProcessSnapshot snapshot;
+    TrimAllWorkingSets(trimmer, snapshot);
 }
 
 void TrimAllWorkingSets() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "processes/core/ProcessRecord.h"
+#include "processes/win/ProcessSnapshot.h"
 
 namespace orvane::win {
 
@@ -30,6 +31,7 @@ class SystemWorkingSetTrimmer final : public WorkingSetTrimmer {
 void TrimWorkingSets(const std::vector<ProcessRecord>& list, WorkingSetTrimmer& trimmer);
 
 // The memory defragmenter: a fresh snapshot, every reachable process trimmed.
+void TrimAllWorkingSets(WorkingSetTrimmer& trimmer, ProcessSnapshot& snapshot);
 void TrimAllWorkingSets(WorkingSetTrimmer& trimmer);
 void TrimAllWorkingSets();
 
