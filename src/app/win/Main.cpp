@@ -103,7 +103,8 @@ class MainOptionsHost final : public OptionsHost {
 MainWindow::MainWindow(MainServices services)
     : services_(std::move(services)),
       tray_(services_.Tray ? *services_.Tray : SystemTrayShell()),
-      paths_(services_.ExeFolder.empty() ? ExecutableFolder() : services_.ExeFolder) {
+      paths_(services_.ExeFolder.empty() ? ExecutableFolder() : services_.ExeFolder),
+      history_(Extensions, services_.HistoryClocks, services_.TakeProcesses) {
     hotKeys_.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
         RunEventHandler([this] { OnHotKeyPressed(); });
     };
@@ -160,6 +161,7 @@ bool MainWindow::FormCreate() {
     // 8.–11. Settings.
     IniFileName = GetIniFile();
     LoadOptions();
+    history_.Load(IniFileName);
     InitSettings();
     // 12.–16.
     SetVersionLabel();
@@ -277,6 +279,10 @@ MemorySnapshot MainWindow::TakeSnapshot() const {
 void MainWindow::OnSampleTimer() {
     tray_.RetryIfMissing();
     const MemorySnapshot tms = TakeSnapshot();
+    history_.AddTick(tms);
+    if (historyWindow_) {
+        historyWindow_->OnTick();
+    }
     DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
     if (!painter_.DrawPreview(MemOptions, tms, LastDrawText, !MemoryInfoText.empty())) {
         return;
@@ -290,6 +296,7 @@ void MainWindow::OnSampleTimer() {
 }
 
 void MainWindow::RunHighMemoryStep(const MemorySnapshot& tms) {
+    history_.MarkHighMemory();
     HighMemoryActions actions;
     actions.TrimAllWorkingSets = [this] { TrimAllWorkingSets(); };
     actions.ShowBalloon = [this](const std::wstring& title, const std::wstring& text) {
@@ -389,6 +396,7 @@ void MainWindow::OnCloseCommand() {
 }
 
 bool MainWindow::FormCloseQuery() {
+    history_.Save();
     SaveOptions();
     return true;
 }
@@ -401,8 +409,26 @@ void MainWindow::OnShowLogCommand() {
     ShowHighMemoryLog(Handle(), MemOptions.LogFile, MemOptions.RedPercent);
 }
 
+void MainWindow::OnMemoryHistoryCommand() {
+    if (!historyWindow_) {
+        HistoryWindowHost host;
+        host.Recorder = &history_;
+        host.Options = &MemOptions;
+        host.Extensions = &Extensions;
+        host.Separators = [this]() -> const NumberSeparators& { return Separators(); };
+        host.TotalPhys = [this] { return TakeSnapshot().TotalPhys; };
+        host.ChooseExportFile = services_.ChooseExportFile;
+        historyWindow_ = std::make_unique<HistoryWindow>(std::move(host));
+    }
+    historyWindow_->Show();
+}
+
 void MainWindow::TrimAllWorkingSets() {
+    const std::uint64_t availBefore = TakeSnapshot().AvailPhys;
     win::TrimAllWorkingSets(services_.Trimmer ? *services_.Trimmer : systemTrimmer_);
+    if (const auto report = history_.MarkTrim(availBefore, TakeSnapshot().AvailPhys)) {
+        tray_.ShowBalloon(L"Orvane", *report, NIIF_INFO);
+    }
 }
 
 void MainWindow::OnHotKeyPressed() {
@@ -478,6 +504,7 @@ void MainWindow::FormDestroy() {
         trayMenu_->FreeIconsFromMenu();
     }
     if (Handle()) {
+        history_.Save();
         ::KillTimer(Handle(), kSamplingTimer);
         ::KillTimer(Handle(), kDefragTimer);
     }
@@ -518,6 +545,9 @@ LRESULT MainWindow::OnCommand(WPARAM wp, LPARAM) {
             break;
         case kCmdShowLog:
             OnShowLogCommand();
+            break;
+        case kCmdMemoryHistory:
+            OnMemoryHistoryCommand();
             break;
         case kCmdSettings:
             OnSettingsCommand();
