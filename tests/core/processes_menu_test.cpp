@@ -30,6 +30,9 @@ std::string Picture(const std::vector<MenuLine>& items) {
                 case kCmdShowLog:
                     s += 'H';
                     break;
+                case kCmdMemoryHistory:
+                    s += 'Y';
+                    break;
                 case kCmdSettings:
                     s += 'S';
                     break;
@@ -64,10 +67,10 @@ TEST(TrayMenuModel, PositionsForEveryOptionCombination) {
         bool top, mem;
         const char* expected;
     } cases[] = {
-        {false, false, "TsDHsSAsE"},
-        {true, false, "TpPPPsDHsSAsE"},
-        {false, true, "TsMMmDHsSAsE"},
-        {true, true, "TpMMmPPPsDHsSAsE"},
+        {false, false, "TsDHYsSAsE"},
+        {true, false, "TpPPPsDHYsSAsE"},
+        {false, true, "TsMMmDHYsSAsE"},
+        {true, true, "TpMMmPPPsDHYsSAsE"},
     };
     for (const auto& c : cases) {
         std::vector<MenuLine> items = FixedTrayMenuItems();
@@ -83,7 +86,7 @@ TEST(TrayMenuModel, PositionsForEveryOptionCombination) {
     EXPECT_EQ(items[2].Caption, L"p0");
     EXPECT_EQ(items[4].Caption, L"p2");
     RebuildMenuItems(items, {}, {});
-    EXPECT_EQ(Picture(items), "TsDHsSAsE");
+    EXPECT_EQ(Picture(items), "TsDHYsSAsE");
 }
 
 TEST(TrayMenuModel, MemoryLinesSplitAtFirstColon) {

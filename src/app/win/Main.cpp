@@ -59,7 +59,7 @@ class MainMenuHost final : public TrayMenuHost {
     }
     int IconSize() const override { return form_.IconSize; }
     int MonitorDpi() const override { return GetMonitorDpi(form_.Handle()); }
-    bool ShowProtectedProcesses() const override { return form_.ShowProtectedProcesses; }
+    bool ShowProtectedProcesses() const override { return form_.Extensions.ShowProtectedProcesses; }
 
     std::wstring HotkeyText() const override {
         return HotkeyShortCutText(static_cast<std::uint32_t>(form_.MemOptions.RefreshHotkey));
@@ -107,7 +107,8 @@ class MainOptionsHost final : public OptionsHost {
 MainWindow::MainWindow(MainServices services)
     : services_(std::move(services)),
       tray_(services_.Tray ? *services_.Tray : SystemTrayShell()),
-      paths_(services_.ExeFolder.empty() ? ExecutableFolder() : services_.ExeFolder) {
+      paths_(services_.ExeFolder.empty() ? ExecutableFolder() : services_.ExeFolder),
+      history_(Extensions, services_.HistoryClocks, services_.TakeProcesses) {
     hotKeys_.OnHotKeyPressed = [this](std::uint32_t, std::uint16_t) {
         RunEventHandler([this] { OnHotKeyPressed(); });
     };
@@ -164,6 +165,7 @@ bool MainWindow::FormCreate() {
     // 8.–11. Settings.
     IniFileName = GetIniFile();
     LoadOptions();
+    history_.Load(IniFileName);
     InitSettings();
     // 12.–16.
     SetVersionLabel();
@@ -214,7 +216,7 @@ std::wstring MainWindow::GetIniFile() {
 void MainWindow::LoadOptions() {
     settingsFile_.emplace(IniFileName);
     MemOptions = settingsFile_->Load(paths_.GetLogFile(), MemOptions.Font);
-    ShowProtectedProcesses = ReadExtensionOptions(ProfileFile(IniFileName)).ShowProtectedProcesses;
+    Extensions = ReadExtensionOptions(ProfileFile(IniFileName));
     // The font carries the effective text colour, not the stored one.
     SetFontColor(MemOptions);
     trayMenu_->SetItemVisible(kCmdShowLog, MemOptions.WriteLog);
@@ -286,6 +288,10 @@ MemorySnapshot MainWindow::TakeSnapshot() const {
 void MainWindow::OnSampleTimer() {
     tray_.RetryIfMissing();
     const MemorySnapshot tms = TakeSnapshot();
+    history_.AddTick(tms);
+    if (historyWindow_) {
+        historyWindow_->OnTick();
+    }
     DisplayedTotal = orvane::DisplayedTotal(tms, MemOptions);
     if (!painter_.DrawPreview(MemOptions, tms, LastDrawText, !MemoryInfoText.empty())) {
         return;
@@ -299,6 +305,7 @@ void MainWindow::OnSampleTimer() {
 }
 
 void MainWindow::RunHighMemoryStep(const MemorySnapshot& tms) {
+    history_.MarkHighMemory();
     HighMemoryActions actions;
     actions.TrimAllWorkingSets = [this] { TrimAllWorkingSets(); };
     actions.ShowBalloon = [this](const std::wstring& title, const std::wstring& text) {
@@ -405,6 +412,7 @@ void MainWindow::OnCloseCommand() {
 }
 
 bool MainWindow::FormCloseQuery() {
+    history_.Save();
     SaveOptions();
     return true;
 }
@@ -417,12 +425,30 @@ void MainWindow::OnShowLogCommand() {
     ShowHighMemoryLog(Handle(), MemOptions.LogFile, MemOptions.RedPercent);
 }
 
+void MainWindow::OnMemoryHistoryCommand() {
+    if (!historyWindow_) {
+        HistoryWindowHost host;
+        host.Recorder = &history_;
+        host.Options = &MemOptions;
+        host.Extensions = &Extensions;
+        host.Separators = [this]() -> const NumberSeparators& { return Separators(); };
+        host.TotalPhys = [this] { return TakeSnapshot().TotalPhys; };
+        host.ChooseExportFile = services_.ChooseExportFile;
+        historyWindow_ = std::make_unique<HistoryWindow>(std::move(host));
+    }
+    historyWindow_->Show();
+}
+
 void MainWindow::TrimAllWorkingSets() {
+    const std::uint64_t availBefore = TakeSnapshot().AvailPhys;
     WorkingSetTrimmer& trimmer = services_.Trimmer ? *services_.Trimmer : systemTrimmer_;
     if (trayMenu_) {
         win::TrimAllWorkingSets(trimmer, trayMenu_->Snapshot());  // the menu's buffer, reused
     } else {
         win::TrimAllWorkingSets(trimmer);
+    }
+    if (const auto report = history_.MarkTrim(availBefore, TakeSnapshot().AvailPhys)) {
+        tray_.ShowBalloon(L"Orvane", *report, NIIF_INFO);
     }
 }
 
@@ -499,6 +525,7 @@ void MainWindow::FormDestroy() {
         trayMenu_->FreeIconsFromMenu();
     }
     if (Handle()) {
+        history_.Save();
         ::KillTimer(Handle(), kSamplingTimer);
         ::KillTimer(Handle(), kDefragTimer);
     }
@@ -570,6 +597,9 @@ LRESULT MainWindow::OnCommand(WPARAM wp, LPARAM) {
             break;
         case kCmdShowLog:
             OnShowLogCommand();
+            break;
+        case kCmdMemoryHistory:
+            OnMemoryHistoryCommand();
             break;
         case kCmdSettings:
             OnSettingsCommand();

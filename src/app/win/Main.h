@@ -15,6 +15,9 @@
 #include "common/win/Window.h"
 #include "display/win/MenuBackground.h"
 #include "display/win/TrayIconPainter.h"
+#include "history/core/ExtensionOptions.h"
+#include "history/win/HistoryRecorder.h"
+#include "history/win/HistoryWindow.h"
 #include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
@@ -42,6 +45,10 @@ struct MainServices {
     PauseFunction Pause;                         // empty: Sleep
     TrayShell* Tray = nullptr;                   // null: Shell_NotifyIconW
     std::wstring ExeFolder;  // empty: the executable's folder, where portable settings lie
+    HistoryClock* HistoryClocks = nullptr;         // null: the system's clocks
+    HistoryRecorder::TakeProcesses TakeProcesses;  // empty: the one-call process snapshot
+    // Where the history window exports to; empty: the save dialog.
+    std::function<std::optional<std::wstring>(HWND)> ChooseExportFile;
 };
 
 // The hidden main form: the about window, owner of the tray icon, the timers and the tray menu,
@@ -71,6 +78,9 @@ class MainWindow : public Window {
     bool FormCloseQuery();
     void OnLaunchTaskManagerCommand();
     void OnShowLogCommand();
+    // The history window, made when first asked for; one at a time.
+    void OnMemoryHistoryCommand();
+    HistoryWindow* MemoryHistoryWindow() { return historyWindow_.get(); }
     void OnTrimCommand();
     void OnHotKeyPressed();
     void OnDefragTimer();
@@ -86,7 +96,7 @@ class MainWindow : public Window {
     void LabelDownloadLinkClick(const std::wstring& link);
 
     OrvaneOptions MemOptions;
-    bool ShowProtectedProcesses = false;  // from the additions' section of the settings file
+    ExtensionOptions Extensions;
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;
@@ -102,6 +112,7 @@ class MainWindow : public Window {
     // One set of number separators for the icon, the summary, the menu and the log.
     const NumberSeparators& Separators() const { return painter_.Separators(); }
     HotKeyManager& HotKeys() { return hotKeys_; }
+    HistoryRecorder& History() { return history_; }
 
   protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -158,6 +169,8 @@ class MainWindow : public Window {
     bool exitRequested_ = false;
     std::unique_ptr<OptionsHost> optionsHost_;
     std::unique_ptr<OptionsDialog> options_;
+    HistoryRecorder history_;
+    std::unique_ptr<HistoryWindow> historyWindow_;
 };
 
 }  // namespace orvane::win

@@ -25,4 +25,10 @@ BOOL ChooseFontDialog(CHOOSEFONTW* cf) {
     return fn ? fn(cf) : FALSE;
 }
 
+BOOL SaveFileDialog(OPENFILENAMEW* ofn) {
+    using Fn = BOOL(WINAPI*)(OPENFILENAMEW*);
+    static const Fn fn = GetProcAddressAs<Fn>(CommonDialogs(), "GetSaveFileNameW");
+    return fn ? fn(ofn) : FALSE;
+}
+
 }  // namespace orvane::win

@@ -11,5 +11,6 @@ namespace orvane::win {
 // FALSE when the library or the function is missing.
 BOOL ChooseColorDialog(CHOOSECOLORW* cc);
 BOOL ChooseFontDialog(CHOOSEFONTW* cf);
+BOOL SaveFileDialog(OPENFILENAMEW* ofn);
 
 }  // namespace orvane::win

@@ -11,6 +11,7 @@ enum TrayMenuCommand : unsigned {
     kCmdSettings = 3004,
     kCmdAbout = 3005,
     kCmdClose = 3006,
+    kCmdMemoryHistory = 3007,
     kCmdSeparatorN1 = 3011,
     kCmdSeparatorN2 = 3012,
     kCmdSeparatorN3 = 3013,

@@ -31,6 +31,7 @@ std::vector<MenuLine> FixedTrayMenuItems() {
         MakeSeparator(0, kCmdSeparatorN1),
         Fixed(L"内存碎片整理(&D)", kCmdMemoryDefragmenter, 0, 0),
         Fixed(L"高内存使用率日志(&H)", kCmdShowLog, 0, 3),
+        Fixed(L"内存历史(&M)...", kCmdMemoryHistory, 0, -1),
         MakeSeparator(0, kCmdSeparatorN2),
         Fixed(L"设置(&S)", kCmdSettings, 0, 2),
         Fixed(L"关于(&A)", kCmdAbout, 0, -1),
