@@ -8,7 +8,7 @@
 
 #include "processes/core/ProcessRanking.h"
 #include "processes/core/TrayMenuModel.h"
-#include "processes/win/ExeFileInfo.h"
+#include "common/win/VersionResource.h"
 #include "processes/win/ProcessList.h"
 #include "common/win/Window.h"
 #include "common/win/WindowDpi.h"
