@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FuzzSupport.h"
-#include "app/core/VersionText.h"
+#include "common/core/VersionText.h"
 #include "update/core/TempFileName.h"
 #include "update/core/UpdateLabel.h"
 #include "update/core/VersionFile.h"

@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 scripts/check-core-purity.sh
+scripts/check-area-ladder.sh
 scripts/check-format.sh
 jobs=$(nproc)
 

@@ -3,7 +3,7 @@
 #include <regex>
 #include <string>
 
-#include "app/core/VersionText.h"
+#include "common/core/VersionText.h"
 #include "update/core/TempFileName.h"
 #include "update/core/UpdateLabel.h"
 #include "update/core/VersionFile.h"

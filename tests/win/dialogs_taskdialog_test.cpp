@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(NativeAndImitation, TaskDialogEmulation, ::testing::Boo
 
 TEST(ShowInfoMessage, EmptyInstructionShowsTheWordForInformation) {
     DialogProbe probe([](const ProbedDialog& d) { Click(d.FindId(IDOK)); });
-    EXPECT_EQ(win::ShowInfoMessage(L"正文", nullptr), IDOK);
+    EXPECT_EQ(win::ShowInfoMessage(L"正文", nullptr, nullptr), IDOK);
     probe.Wait();
     EXPECT_TRUE(probe.dialog().HasText(L"信息"));
     EXPECT_TRUE(probe.dialog().HasText(L"正文"));

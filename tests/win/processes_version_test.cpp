@@ -6,7 +6,7 @@
 
 #include <fstream>
 
-#include "processes/win/ExeFileInfo.h"
+#include "common/win/VersionResource.h"
 
 namespace orvane::win {
 namespace {

@@ -44,7 +44,7 @@ TEST_P(CheckMonitorClickTest, ShowsTheWarningAndFollowsEachAnswer) {
                 GetParam() ? test::PressEscape(d) : test::PressCloseBox(d);
             }
         });
-        EXPECT_EQ(CheckMonitorClick(nullptr, live, true, PortableSource()), c.staysTicked);
+        EXPECT_EQ(CheckMonitorClick(nullptr, nullptr, live, true, PortableSource()), c.staysTicked);
         probe.Wait();
         ASSERT_TRUE(probe.found());
         EXPECT_EQ(live.NoWarningSwithOffMonMobile, c.tick);
@@ -64,8 +64,8 @@ TEST(CheckMonitorClick, ADesktopOnMainsShowsNothing) {
         GTEST_SKIP() << "this machine has a lid or runs on battery";
     }
     OrvaneOptions live;
-    EXPECT_TRUE(CheckMonitorClick(nullptr, live));
-    EXPECT_FALSE(CheckMonitorClick(nullptr, live, false));
+    EXPECT_TRUE(CheckMonitorClick(nullptr, nullptr, live));
+    EXPECT_FALSE(CheckMonitorClick(nullptr, nullptr, live, false));
     EXPECT_FALSE(live.NoWarningSwithOffMonMobile);
 }
 

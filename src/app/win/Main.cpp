@@ -6,12 +6,12 @@
 
 #include <exception>
 
-#include "app/core/VersionText.h"
-#include "app/win/DefaultErrorHandler.h"
+#include "common/core/VersionText.h"
+#include "common/win/DefaultErrorHandler.h"
 #include "app/win/Privileges.h"
 #include "app/win/Resource.h"
 #include "app/win/RunningCopy.h"
-#include "app/win/VersionInfo.h"
+#include "common/win/VersionResource.h"
 #include "common/win/MonitorDpi.h"
 #include "common/win/PlaceWindow.h"
 #include "common/win/WindowDpi.h"
@@ -146,7 +146,7 @@ bool MainWindow::FormCreate() {
     ::GetVersionExW(&vi);
     if (!IsSupportedWindows(vi.dwPlatformId == VER_PLATFORM_WIN32_NT, vi.dwMajorVersion,
                             vi.dwMinorVersion)) {
-        ShowInfoMessage(L"该程序需要 Windows 7/8/10/11 或更高版本");
+        ShowInfoMessage(L"该程序需要 Windows 7/8/10/11 或更高版本", Handle());
         ::PostMessageW(Handle(), WM_QUIT, 0, 0);
     }
     // 2.–7. Drawing surfaces, sizes and the per-run state.

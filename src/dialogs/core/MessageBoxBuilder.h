@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/ApplicationTitle.h"
 #include "dialogs/core/FormatText.h"
 
 namespace orvane {
@@ -12,9 +13,6 @@ namespace orvane {
 // Opaque platform handles: a window and an icon. The Windows shell converts them.
 using WindowHandle = void*;
 using IconHandle = void*;
-
-// The title of dialogs that set no caption of their own.
-inline constexpr wchar_t kApplicationTitle[] = L"Orvane";
 
 // Dialog result numbers.
 inline constexpr int kIdOk = 1;

@@ -36,13 +36,14 @@ inline constexpr int kFirstTaskDialogButton = 100;
 // A task dialog shown natively where the platform has one and by an imitation window where
 // it does not. Texts in, button number and check box state out.
 struct TaskDialogBox {
-    std::wstring Title;  // window caption; empty: the main form's caption
+    std::wstring Title;  // window caption; empty: MainForm's caption
     std::wstring Inst;   // main instruction; empty: a word for the icon
     std::wstring Content;
     std::wstring Buttons;  // custom button captions, one per line ("\n")
     std::wstring Footer;
     std::wstring Verify;  // check box caption; empty: no check box
     bool VerifyChecked = false;
+    WindowHandle MainForm = nullptr;  // the program's main window, if any
 
     // Shows the dialog modally and returns the pressed button's number. `aNonNative` forces
     // the imitation window. Defined by the Windows shell (dialogs/win/TaskDialogEmulation.cpp).

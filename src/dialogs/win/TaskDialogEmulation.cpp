@@ -7,15 +7,13 @@ namespace orvane {
 
 namespace {
 
-// The caption of the program's main window, when it exists.
-std::wstring MainFormCaption() {
-    HWND main = ::FindWindowW(L"TFrmOrvaneMain", nullptr);
-    DWORD pid = 0;
-    if (!main || !::GetWindowThreadProcessId(main, &pid) || pid != ::GetCurrentProcessId()) {
+// The caption of the program's main window, when there is one.
+std::wstring MainFormCaption(WindowHandle mainForm) {
+    if (!mainForm) {
         return {};
     }
     wchar_t text[256] = {};
-    ::GetWindowTextW(main, text, 256);
+    ::GetWindowTextW(static_cast<HWND>(mainForm), text, 256);
     return text;
 }
 
@@ -26,8 +24,9 @@ int TaskDialogBox::Execute(std::uint32_t aCommonButtons, int aButtonDef, std::ui
                            int aWidth, WindowHandle aParent, bool aNonNative,
                            bool /*aEmulateClassicStyle*/,
                            const TaskDialogButtonClicked& aOnButtonClicked) {
-    const TaskDialogConfig config = BuildTaskDialogConfig(
-        *this, aCommonButtons, aButtonDef, aFlags, aDialogIcon, aFooterIcon, MainFormCaption());
+    const TaskDialogConfig config =
+        BuildTaskDialogConfig(*this, aCommonButtons, aButtonDef, aFlags, aDialogIcon, aFooterIcon,
+                              MainFormCaption(MainForm));
     const HWND parent = aParent ? static_cast<HWND>(aParent) : win::DefaultDialogParent();
     const UINT width = aWidth > 0 ? static_cast<UINT>(aWidth) : 0;
     if (!aNonNative && win::IsTaskDialogAvailable()) {
@@ -45,12 +44,13 @@ int TaskDialogBox::Execute(std::uint32_t aCommonButtons, int aButtonDef, std::ui
 
 namespace win {
 
-int ShowInfoMessage(const std::wstring& AText, HWND AParent, const std::wstring& AInstruction) {
-    return ShowTaskMessage(AInstruction, AText, kButtonOk, tiInformation, AParent);
+int ShowInfoMessage(const std::wstring& AText, HWND mainForm, HWND AParent,
+                    const std::wstring& AInstruction) {
+    return ShowTaskMessage(AInstruction, AText, kButtonOk, tiInformation, AParent, mainForm);
 }
 
 int ShowTaskMessage(const std::wstring& AInstruction, const std::wstring& AContent,
-                    std::uint32_t ACommonButtons, std::int32_t AIcon, HWND AParent,
+                    std::uint32_t ACommonButtons, std::int32_t AIcon, HWND AParent, HWND mainForm,
                     const std::wstring& ATitle, const std::wstring& AFooter,
                     std::int32_t AFooterIcon, int AWidth) {
     TaskDialogBox dialog;
@@ -58,6 +58,7 @@ int ShowTaskMessage(const std::wstring& AInstruction, const std::wstring& AConte
     dialog.Inst = AInstruction;
     dialog.Content = AContent;
     dialog.Footer = AFooter;
+    dialog.MainForm = mainForm;
     const std::uint32_t flags = FlagBit(tfEnableHyperlinks) | FlagBit(tfAllowDialogCancellation);
     return dialog.Execute(ACommonButtons, 0, flags, AIcon, AFooterIcon, 0, AWidth, AParent);
 }

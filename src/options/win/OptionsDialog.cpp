@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/win/DefaultErrorHandler.h"
+#include "common/win/DefaultErrorHandler.h"
 #include "common/win/CommonControls.h"
 #include "common/win/Handles.h"
 #include "common/win/PlaceWindow.h"

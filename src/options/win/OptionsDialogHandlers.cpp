@@ -253,7 +253,7 @@ void OptionsDialog::CheckMonitorClick() {
     if (CheckMonitorTag == 1 || !IsChecked(CheckMonitor)) {
         return;
     }
-    if (!orvane::win::CheckMonitorClick(Handle(), host_.Options())) {
+    if (!orvane::win::CheckMonitorClick(Handle(), host_.MainWindowHandle(), host_.Options())) {
         SetChecked(CheckMonitor, false);
     }
 }

@@ -7,7 +7,7 @@
 #include "common/win/TemporaryOwner.h"
 #include "dialogs/win/MessageDialogs.h"
 #include "processes/core/ProcessDetails.h"
-#include "processes/win/ExeFileInfo.h"
+#include "common/win/VersionResource.h"
 #include "processes/win/ProcessList.h"
 #include "processes/win/Psapi.h"
 

@@ -8,8 +8,9 @@
 
 #include "processes/core/TopProcessSelection.h"
 #include "processes/core/TrayMenuModel.h"
-#include "processes/win/ExeFileInfo.h"
+#include "common/win/VersionResource.h"
 #include "processes/win/OpenedProcessAccess.h"
+#include "processes/win/ProcessList.h"
 #include "common/win/Window.h"
 #include "common/win/WindowDpi.h"
 

@@ -1,6 +1,6 @@
 #include "update/core/UpdateLabel.h"
 
-#include "app/core/VersionText.h"
+#include "common/core/VersionText.h"
 #include "update/core/VersionNumber.h"
 
 namespace orvane {

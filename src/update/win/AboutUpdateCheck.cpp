@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/win/VersionInfo.h"
+#include "common/win/VersionResource.h"
 #include "update/win/TempFiles.h"
 
 namespace orvane::win {

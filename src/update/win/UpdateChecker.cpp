@@ -12,7 +12,7 @@
 #include "common/win/Handles.h"
 #include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/win/MessageDialogs.h"
-#include "processes/win/ExeFileInfo.h"
+#include "common/win/VersionResource.h"
 #include "settings/win/ProfileFile.h"
 #include "update/core/VersionFile.h"
 #include "update/core/VersionNumber.h"

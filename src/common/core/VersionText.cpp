@@ -1,4 +1,4 @@
-#include "app/core/VersionText.h"
+#include "common/core/VersionText.h"
 
 #include <optional>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/win/DefaultErrorHandler.h"
+#include "common/win/DefaultErrorHandler.h"
 #include "common/core/AppError.h"
 #include "dialogs_probe.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/core/VersionText.h"
-#include "app/win/VersionInfo.h"
+#include "common/core/VersionText.h"
+#include "common/win/VersionResource.h"
 
 namespace orvane::win {
 namespace {

@@ -1,24 +1,44 @@
-#include "processes/win/ExeFileInfo.h"
+#include "common/win/VersionResource.h"
 
 #include <windows.h>
 
 #include <cwchar>
 #include <vector>
 
+#include "common/core/VersionText.h"
+#include "common/win/SystemError.h"
+
 namespace orvane::win {
+
+namespace {
+
+// The file's whole version resource; on failure empty, with the system's error code in `error`.
+std::vector<BYTE> ReadVersionResource(const std::wstring& file, DWORD& error) {
+    DWORD unused = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(file.c_str(), &unused);
+    if (size == 0) {
+        error = ::GetLastError();
+        return {};
+    }
+    std::vector<BYTE> data(size);
+    if (!::GetFileVersionInfoW(file.c_str(), 0, size, data.data())) {
+        error = ::GetLastError();
+        return {};
+    }
+    error = ERROR_SUCCESS;
+    return data;
+}
+
+}  // namespace
 
 ExeVersionData ReadExeVersionData(const std::wstring& FileName) {
     ExeVersionData data;
     if (FileName.empty()) {
         return data;
     }
-    DWORD unused = 0;
-    const DWORD size = ::GetFileVersionInfoSizeW(FileName.c_str(), &unused);
-    if (size == 0) {
-        return data;
-    }
-    std::vector<BYTE> buffer(size);
-    if (!::GetFileVersionInfoW(FileName.c_str(), 0, size, buffer.data())) {
+    DWORD error = 0;
+    std::vector<BYTE> buffer = ReadVersionResource(FileName, error);
+    if (buffer.empty()) {
         return data;
     }
     void* translation = nullptr;
@@ -60,6 +80,22 @@ ExeVersionData ReadExeVersionData(const std::wstring& FileName) {
         }
     }
     return data;
+}
+
+std::wstring GetFileVersionText(const std::wstring& file) {
+    DWORD error = 0;
+    std::vector<BYTE> data = ReadVersionResource(file, error);
+    if (data.empty()) {
+        return L"GetFileVersionInfo failed: (" + std::to_wstring(error) + L") " +
+               SystemErrorMessage(error);
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    if (!::VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) || !fixed ||
+        len < sizeof(VS_FIXEDFILEINFO)) {
+        return {};
+    }
+    return FileVersionToText(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
 }
 
 }  // namespace orvane::win

@@ -1,11 +1,11 @@
-#include "app/win/DefaultErrorHandler.h"
+#include "common/win/DefaultErrorHandler.h"
 
 #include <windows.h>
 
 #include <exception>
 
 #include "common/core/AppError.h"
-#include "dialogs/core/MessageBoxBuilder.h"
+#include "common/core/ApplicationTitle.h"
 
 namespace orvane::win {
 
