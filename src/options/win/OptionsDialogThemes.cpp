@@ -6,7 +6,7 @@
 #include "display/core/ColorRoles.h"
 #include "display/win/DarkMode.h"
 #include "options/core/OptionsCaptions.h"
-#include "options/win/OptionsControlIds.h"
+#include "options/core/OptionsControlIds.h"
 #include "options/win/OptionsDialog.h"
 #include "settings/core/ColorText.h"
 
