@@ -15,6 +15,7 @@
 #include "common/win/Window.h"
 #include "display/win/MenuBackground.h"
 #include "display/win/TrayIconPainter.h"
+#include "history/core/ExtensionOptions.h"
 #include "hotkeys/win/HotKeyManager.h"
 #include "monitor/core/HighMemoryCheck.h"
 #include "monitor/core/MemorySnapshot.h"
@@ -82,6 +83,7 @@ class MainWindow : public Window {
     void LabelDownloadLinkClick(const std::wstring& link);
 
     OrvaneOptions MemOptions;
+    ExtensionOptions Extensions;  // the additions' settings, kept in "Extensions"
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;
