@@ -20,6 +20,7 @@
 #include "dialogs/core/MessageBoxBuilder.h"
 #include "dialogs/win/MessageDialogs.h"
 #include "dialogs/win/TaskDialogEmulation.h"
+#include "history/core/ExtensionSettings.h"
 #include "monitor/core/ByteSize.h"
 #include "monitor/core/MemoryInfo.h"
 #include "monitor/core/TimerIntervals.h"
@@ -215,8 +216,9 @@ std::wstring MainWindow::GetIniFile() {
 
 void MainWindow::LoadOptions() {
     settingsFile_.emplace(IniFileName);
-    MemOptions = settingsFile_->Load(paths_.GetLogFile(), MemOptions.Font);
-    Extensions = ReadExtensionOptions(ProfileFile(IniFileName));
+    MemOptions = settingsFile_->Load(
+        paths_.GetLogFile(), MemOptions.Font,
+        [this](const SettingsReader& file) { Extensions = ReadExtensionOptions(file); });
     // The font carries the effective text colour, not the stored one.
     SetFontColor(MemOptions);
     trayMenu_->SetItemVisible(kCmdShowLog, MemOptions.WriteLog);
@@ -226,7 +228,8 @@ void MainWindow::LoadOptions() {
 }
 
 void MainWindow::SaveOptions() {
-    settingsFile_->Save(MemOptions);
+    settingsFile_->Save(MemOptions,
+                        [this](SettingsWriter& file) { WriteExtensionOptions(Extensions, file); });
 }
 
 void MainWindow::InitSettings() {

@@ -96,7 +96,7 @@ class MainWindow : public Window {
     void LabelDownloadLinkClick(const std::wstring& link);
 
     OrvaneOptions MemOptions;
-    ExtensionOptions Extensions;
+    ExtensionOptions Extensions;  // the additions' settings, kept in "Extensions"
     std::wstring IniFileName;
     bool IsLocalSettings = false;
     int IconSize = 16;

@@ -10,7 +10,7 @@
 #include "common/win/PlaceWindow.h"
 #include "common/win/WindowDpi.h"
 #include "options/core/OptionsCaptions.h"
-#include "options/win/OptionsControlIds.h"
+#include "options/core/OptionsControlIds.h"
 
 namespace orvane::win {
 

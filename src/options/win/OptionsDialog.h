@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -107,6 +108,9 @@ class OptionsDialog : public Window, public ThemesTabHost {
     // Pieces of the handlers.
     void ApplyDependencies();
     void SetChecked(HWND box, bool checked);
+    void WriteChecks(const OptionsControlState& s);
+    HWND Control(int id) const;
+    SpinBox& NumberBox(int id) const;
     void ShowFontName();
     void SetPanelFont(const FontSpec& font);
     void ApplyInternalFontChoice();
@@ -132,7 +136,8 @@ class OptionsDialog : public Window, public ThemesTabHost {
     FontSpec panelFont_;  // PnlFont: the chosen font, colour included
     std::array<std::vector<HWND>, 5> pages_;
     std::vector<HWND> headings_;
-    std::set<HWND> hidden_;  // page controls their handlers hid
+    std::set<HWND> hidden_;          // page controls their handlers hid
+    std::map<int, SpinBox*> spins_;  // the number boxes by control ID
     TabPageBackground pageBackground_;
     ThemeColors currentColors_;
     PendingColorTexts pending_ = PendingDefaults();

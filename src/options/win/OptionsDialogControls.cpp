@@ -9,7 +9,7 @@
 #include "common/win/WindowDpi.h"
 #include "options/core/OptionsCaptions.h"
 #include "options/core/Thresholds.h"
-#include "options/win/OptionsControlIds.h"
+#include "options/core/OptionsControlIds.h"
 #include "options/win/OptionsDialog.h"
 
 namespace orvane::win {
@@ -66,6 +66,7 @@ HWND OptionsDialog::AddCombo(int tab, int id, std::initializer_list<std::wstring
 
 void OptionsDialog::AddSpin(int tab, SpinBox& box, int id, const SpinRange& range, bool readOnly) {
     box.Create(Handle(), id, range, readOnly);
+    spins_[id] = &box;
     pages_[static_cast<size_t>(tab)].push_back(box.Edit());
     pages_[static_cast<size_t>(tab)].push_back(box.UpDown());
 }

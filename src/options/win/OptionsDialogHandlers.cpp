@@ -8,10 +8,11 @@
 #include "display/win/DarkMode.h"
 #include "options/core/FontText.h"
 #include "options/core/InternalFontChoice.h"
+#include "options/core/OptionsBindings.h"
 #include "options/core/OptionsCaptions.h"
 #include "options/core/Thresholds.h"
 #include "options/win/FontDialog.h"
-#include "options/win/OptionsControlIds.h"
+#include "options/core/OptionsControlIds.h"
 #include "options/win/OptionsDialog.h"
 #include "processes/core/TrayMenuCommands.h"
 #include "settings/core/ColorText.h"
@@ -81,77 +82,47 @@ void OptionsDialog::TakeOwnerOffTaskbar() {
 OptionsControlState OptionsDialog::ReadControlState() const {
     OptionsControlState s =
         InitialControlState(host_.Options(), GetMonitorDpi(host_.MainWindowHandle()));
-    s.ShowPage = IsChecked(CkShowPage);
-    s.ShowFree = IsChecked(CkShowFree);
-    s.ShowPercentage = IsChecked(CkShowPercentage);
-    s.Yellow = TxtYellow.Value();
-    s.Red = TxtRed.Value();
-    s.Warn = IsChecked(CkWarn);
-    s.DefragOnHighMem = IsChecked(CheckDefragOnHighMem);
-    s.WarnMsgBox = IsChecked(CkWarnMsgBox);
-    s.LogFile = IsChecked(CkLogFile);
-    s.DefragEveryActive = IsChecked(CheckDefragEveryActive);
-    s.DefragEvery = WinSpinDefragEveryActive.Value();
+    for (const CheckBinding& b : kCheckBindings) {
+        s.*b.State = IsChecked(Control(b.ControlId));
+    }
+    for (const NumberBinding& b : kNumberBindings) {
+        s.*b.State = NumberBox(b.ControlId).Value();
+    }
+    for (const ChoiceBinding& b : kChoiceBindings) {
+        s.*b.State = Selection(Control(b.ControlId), s.*b.State);
+    }
     s.HotKeyWord = static_cast<std::uint16_t>(::SendMessageW(HotKeyDefrag, HKM_GETHOTKEY, 0, 0));
-    s.RefreshRate = EditMili.Value();
-    s.DoubleClick = Selection(CmbDoubleClick, s.DoubleClick);
-    s.CheckMonitor = IsChecked(CheckMonitor);
-    s.ShowTop = IsChecked(CkShowTop);
-    s.TopCount = EditProcs.Value();
-    s.ProcessValue = Selection(ComboProcessValue, s.ProcessValue);
-    s.HighlightProcess = IsChecked(CheckHighlightProcess);
-    s.HighlightAbove = EditProcsRam.Value();
-    s.ShowProcessName = IsChecked(CheckShowProcessName);
-    s.UnifyProcs = IsChecked(CkUnifyProcs);
-    s.ShowMemMenu = IsChecked(CkShowMemMenu);
-    s.DisplayHint = IsChecked(CkDisplayHint);
     s.Font = panelFont_;
-    s.InternalFont = IsChecked(ckInternalFont);
-    s.DigitsColored = IsChecked(CkDigitsColored);
-    s.Transparent = IsChecked(CheckTransparent);
-    s.BarBottom = IsChecked(CkBarBottom);
-    s.FullBar = IsChecked(CheckFullBar);
-    s.ShowPercSign = IsChecked(CkShowPercSign);
-    s.StandardBar = IsChecked(CheckStandardBar);
     s.Pending = pending_;
     return s;
 }
 
-void OptionsDialog::WriteControlState(const OptionsControlState& s) {
-    SetChecked(CkShowPage, s.ShowPage);
-    SetChecked(CkShowFree, s.ShowFree);
-    SetChecked(CkShowPercentage, s.ShowPercentage);
-    TxtYellow.SetValue(s.Yellow);
-    TxtRed.SetValue(s.Red);
-    SetChecked(CkWarn, s.Warn);
-    SetChecked(CheckDefragOnHighMem, s.DefragOnHighMem);
-    SetChecked(CkWarnMsgBox, s.WarnMsgBox);
-    SetChecked(CkLogFile, s.LogFile);
-    SetChecked(CheckDefragEveryActive, s.DefragEveryActive);
-    WinSpinDefragEveryActive.SetValue(s.DefragEvery);
-    ::SendMessageW(HotKeyDefrag, HKM_SETHOTKEY, s.HotKeyWord, 0);
-    EditMili.SetValue(s.RefreshRate);
-    Select(CmbDoubleClick, s.DoubleClick);
+void OptionsDialog::WriteChecks(const OptionsControlState& s) {
     CheckMonitorTag = 1;  // ticked by the dialog: no portable-device check
-    SetChecked(CheckMonitor, s.CheckMonitor);
+    for (const CheckBinding& b : kCheckBindings) {
+        SetChecked(Control(b.ControlId), s.*b.State);
+    }
     CheckMonitorTag = 0;
-    SetChecked(CkShowTop, s.ShowTop);
-    EditProcs.SetValue(s.TopCount);
-    Select(ComboProcessValue, s.ProcessValue);
-    SetChecked(CheckHighlightProcess, s.HighlightProcess);
-    EditProcsRam.SetValue(s.HighlightAbove);
-    SetChecked(CheckShowProcessName, s.ShowProcessName);
-    SetChecked(CkUnifyProcs, s.UnifyProcs);
-    SetChecked(CkShowMemMenu, s.ShowMemMenu);
-    SetChecked(CkDisplayHint, s.DisplayHint);
-    SetChecked(ckInternalFont, s.InternalFont);
-    SetChecked(CkDigitsColored, s.DigitsColored);
-    SetChecked(CheckTransparent, s.Transparent);
-    SetChecked(CkBarBottom, s.BarBottom);
-    SetChecked(CheckFullBar, s.FullBar);
-    SetChecked(CkShowPercSign, s.ShowPercSign);
-    SetChecked(CheckStandardBar, s.StandardBar);
+}
+
+void OptionsDialog::WriteControlState(const OptionsControlState& s) {
+    WriteChecks(s);
+    for (const NumberBinding& b : kNumberBindings) {
+        NumberBox(b.ControlId).SetValue(s.*b.State);
+    }
+    for (const ChoiceBinding& b : kChoiceBindings) {
+        Select(Control(b.ControlId), s.*b.State);
+    }
+    ::SendMessageW(HotKeyDefrag, HKM_SETHOTKEY, s.HotKeyWord, 0);
     pending_ = s.Pending;
+}
+
+HWND OptionsDialog::Control(int id) const {
+    return ::GetDlgItem(Handle(), id);
+}
+
+SpinBox& OptionsDialog::NumberBox(int id) const {
+    return *spins_.at(id);
 }
 
 void OptionsDialog::BtnOkClick(bool closeAfterwards) {
@@ -214,10 +185,7 @@ void OptionsDialog::LinkThemesClick() {
 void OptionsDialog::ApplyDependencies() {
     OptionsControlState s = ReadControlState();
     const OptionsEnables e = orvane::ApplyDependencies(s);
-    SetChecked(CheckHighlightProcess, s.HighlightProcess);
-    SetChecked(CheckShowProcessName, s.ShowProcessName);
-    SetChecked(CkUnifyProcs, s.UnifyProcs);
-    SetChecked(CkDisplayHint, s.DisplayHint);
+    WriteChecks(s);
     ::EnableWindow(CkShowPage, e.ShowPage);
     ::EnableWindow(CkShowPercSign, e.ShowPercSign);
     WinSpinDefragEveryActive.Enable(e.DefragEvery);

@@ -6,7 +6,7 @@
 #include "display/core/ColorRoles.h"
 #include "display/win/DarkMode.h"
 #include "options/core/OptionsCaptions.h"
-#include "options/win/OptionsControlIds.h"
+#include "options/core/OptionsControlIds.h"
 #include "options/win/OptionsDialog.h"
 #include "settings/core/ColorText.h"
 
@@ -165,28 +165,41 @@ void OptionsDialog::CmbDarkModeClick() {
     }
 }
 
-// The note under the picker: the text colour follows the bar while the digits are coloured,
-// and the background is not drawn while it is transparent.
+// The note under the picker for the entry shown: the text colour follows the bar while the
+// digits are coloured, and the background is not drawn while it is transparent. Each box speaks
+// only for its own entry.
 void OptionsDialog::ApplyColorNote() {
     const int entry = PickerEntry();
-    const bool digits = entry == kEntryFontColor &&
-                        ::SendMessageW(CkDigitsColored, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const bool transparent = entry == kEntryBackgroundColor &&
-                             ::SendMessageW(CheckTransparent, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    if (digits || transparent) {
-        const std::wstring note(digits ? kNoteDigitsColored : kNoteTransparent);
+    HWND box = entry == kEntryFontColor         ? CkDigitsColored
+               : entry == kEntryBackgroundColor ? CheckTransparent
+                                                : nullptr;
+    const bool noted = box && ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (noted) {
+        const std::wstring note(entry == kEntryFontColor ? kNoteDigitsColored : kNoteTransparent);
         ::SetWindowTextW(LabelTransWarning, note.c_str());
     }
-    SetVisible(LabelTransWarning, digits || transparent);
-    ::EnableWindow(CmbForeground, !(digits || transparent));
+    SetVisible(LabelTransWarning, noted);
+    ::EnableWindow(CmbForeground, !noted);
 }
 
+// A box's click touches the note only for its own entry; with another entry shown it leaves the
+// note hidden and the picker free, whatever the other box says.
 void OptionsDialog::CheckTransparentClick() {
-    ApplyColorNote();
+    if (PickerEntry() == kEntryBackgroundColor) {
+        ApplyColorNote();
+        return;
+    }
+    SetVisible(LabelTransWarning, false);
+    ::EnableWindow(CmbForeground, TRUE);
 }
 
 void OptionsDialog::CkDigitsColoredClick() {
-    ApplyColorNote();
+    if (PickerEntry() == kEntryFontColor) {
+        ApplyColorNote();
+        return;
+    }
+    SetVisible(LabelTransWarning, false);
+    ::EnableWindow(CmbForeground, TRUE);
 }
 
 bool OptionsDialog::OnOwnerDraw(UINT msg, LPARAM lp) {

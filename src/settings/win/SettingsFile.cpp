@@ -45,7 +45,8 @@ SettingsFile::SettingsFile(std::wstring path, std::chrono::milliseconds readRetr
                            ProfileWriteCall write)
     : path_(std::move(path)), readRetry_(readRetry), write_(std::move(write)) {}
 
-OrvaneOptions SettingsFile::Load(const std::wstring& defaultLogFile, const FontSpec& currentFont) {
+OrvaneOptions SettingsFile::Load(const std::wstring& defaultLogFile, const FontSpec& currentFont,
+                                 const SectionReader& readMore) {
     const auto giveUp = std::chrono::steady_clock::now() + readRetry_;
     DWORD error = ERROR_SUCCESS;
     UniqueKernelHandle file = OpenForReading(path_, error);
@@ -57,18 +58,33 @@ OrvaneOptions SettingsFile::Load(const std::wstring& defaultLogFile, const FontS
     }
     unreadable_ = !file && !IsMissingFileError(error);
     if (!file) {
-        return ReadOptions(NoSettings{}, defaultLogFile, currentFont);
+        const NoSettings none;
+        if (readMore) {
+            readMore(none);
+        }
+        return ReadOptions(none, defaultLogFile, currentFont);
     }
     // Held open while reading, so nobody can take it without sharing in the meantime.
-    return ReadOptions(ProfileFile(path_), defaultLogFile, currentFont);
+    const ProfileFile profile(path_);
+    if (readMore) {
+        readMore(profile);
+    }
+    return ReadOptions(profile, defaultLogFile, currentFont);
 }
 
-void SettingsFile::Save(const OrvaneOptions& options) {
+void SettingsFile::Save(const OrvaneOptions& options, const SectionWriter& writeMore) {
     if (unreadable_) {
         return;
     }
     SaveProfileThroughCopy(
-        path_, [&](SettingsWriter& file) { WriteOptions(options, file); }, write_);
+        path_,
+        [&](SettingsWriter& file) {
+            WriteOptions(options, file);
+            if (writeMore) {
+                writeMore(file);
+            }
+        },
+        write_);
 }
 
 }  // namespace orvane::win

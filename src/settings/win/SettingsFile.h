@@ -1,9 +1,11 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "settings/core/OrvaneOptions.h"
+#include "settings/core/SettingsStore.h"
 #include "settings/win/ProfileFile.h"
 
 namespace orvane::win {
@@ -24,15 +26,22 @@ class SettingsFile {
     explicit SettingsFile(std::wstring path, std::chrono::milliseconds readRetry = kReadRetry,
                           ProfileWriteCall write = {});
 
+    // A section other parts keep in the same file, after the program's own: read by every load
+    // (from no file at all when the file is missing or unreadable, so it takes its defaults) and
+    // written after the program's sections by every save, in the same step.
+    using SectionReader = std::function<void(const SettingsReader&)>;
+    using SectionWriter = std::function<void(SettingsWriter&)>;
+
     // Every setting from the file over the defaults, the font keys over `currentFont` and
     // "LogFile" over `defaultLogFile`.
-    OrvaneOptions Load(const std::wstring& defaultLogFile, const FontSpec& currentFont);
+    OrvaneOptions Load(const std::wstring& defaultLogFile, const FontSpec& currentFont,
+                       const SectionReader& readMore = {});
 
     // True after a load that found the file present but unreadable: saves then leave it alone.
     bool Unreadable() const { return unreadable_; }
 
     // Writes every saved setting. Throws AppError "Unable to write to <path>" when it fails.
-    void Save(const OrvaneOptions& options);
+    void Save(const OrvaneOptions& options, const SectionWriter& writeMore = {});
 
     const std::wstring& Path() const { return path_; }
     // Where other parts may keep keys of their own (the custom colours): nowhere while the file

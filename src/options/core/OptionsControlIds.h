@@ -1,6 +1,6 @@
 #pragma once
 
-namespace orvane::win {
+namespace orvane {
 
 // Control IDs of the options dialog. OK and Cancel use IDOK and IDCANCEL, so Enter and Escape
 // reach them.
@@ -50,4 +50,4 @@ enum OptionsControlId : int {
     kIdDarkMode,
 };
 
-}  // namespace orvane::win
+}  // namespace orvane
