@@ -13,6 +13,7 @@ rungs=(
     "settings"
     "monitor processes session"
     "display update"
+    "history"
     "options"
     "app"
 )
