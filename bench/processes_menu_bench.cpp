@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_children.h"
 #include "handle_counts.h"
 #include "processes/win/TrayMenu.h"
 
@@ -42,18 +43,6 @@ class BenchHost final : public TrayMenuHost {
     int MonitorDpi() const override { return 96; }
     bool ShowProtectedProcesses() const override { return false; }
 };
-
-int CountProcesses() {
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W e{};
-    e.dwSize = sizeof(e);
-    int n = 0;
-    for (BOOL ok = ::Process32FirstW(snap, &e); ok; ok = ::Process32NextW(snap, &e)) {
-        ++n;
-    }
-    ::CloseHandle(snap);
-    return n;
-}
 
 // The floor: what any memory ranking has to do; with `paths`, also what a ranking that merges
 // processes of one executable has to do.
@@ -127,24 +116,10 @@ int wmain(int argc, wchar_t** argv) {
     const int wanted = argc > 1 ? _wtoi(argv[1]) : 100;
     const int openings = argc > 2 ? _wtoi(argv[2]) : 500;
 
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring child(self);
-    child = child.substr(0, child.find_last_of(L"\\/") + 1) + L"processes_bench_child.exe";
-    std::vector<PROCESS_INFORMATION> children;
-    while (CountProcesses() < wanted && children.size() < static_cast<size_t>(wanted)) {
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        PROCESS_INFORMATION pi{};
-        std::wstring cmd = L"\"" + child + L"\"";
-        if (!::CreateProcessW(child.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &si, &pi)) {
-            std::fprintf(stderr, "cannot start %ls\n", child.c_str());
-            return 2;
-        }
-        children.push_back(pi);
+    bench::BenchChildren children;
+    if (!children.StartUntil(wanted)) {
+        return 2;
     }
-    ::Sleep(1000);  // let the children finish loading
 
     WNDCLASSW wc{};
     wc.lpfnWndProc = WndProc;
@@ -176,7 +151,7 @@ int wmain(int argc, wchar_t** argv) {
         std::printf(
             "processes=%d lines=%d bare_scan_ms=%.2f menu_build_ms=%.2f ratio=%.2f "
             "bare_scan_with_paths_ms=%.2f path_ratio=%.2f\n",
-            CountProcesses(), host.options.TopProcessCount, s, b, b / s, p, b / p);
+            bench::CountProcesses(), host.options.TopProcessCount, s, b, b / s, p, b / p);
 
         // A menu opened for the first time asks about every process it may show and reads
         // every icon: the first opening after the program starts.
@@ -202,10 +177,5 @@ int wmain(int argc, wchar_t** argv) {
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     }
     ::DestroyWindow(hwnd);
-    for (auto& pi : children) {
-        ::TerminateProcess(pi.hProcess, 0);
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-    }
     return 0;
 }

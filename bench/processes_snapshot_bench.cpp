@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_children.h"
 #include "common/win/Handles.h"
 #include "processes/win/ProcessImagePaths.h"
 #include "processes/win/ProcessSnapshot.h"
@@ -29,17 +30,6 @@ using namespace orvane::win;
 namespace {
 
 using NtQuerySystemInformationFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-
-int CountProcesses() {
-    const UniqueKernelHandle snap(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    PROCESSENTRY32W e{};
-    e.dwSize = sizeof(e);
-    int n = 0;
-    for (BOOL ok = ::Process32FirstW(snap.get(), &e); ok; ok = ::Process32NextW(snap.get(), &e)) {
-        ++n;
-    }
-    return n;
-}
 
 // The floor: the call alone, into a buffer that holds the answer at once.
 class BareCall {
@@ -106,24 +96,10 @@ int wmain(int argc, wchar_t** argv) {
     const int wanted = argc > 1 ? _wtoi(argv[1]) : 100;
     const int rounds = argc > 2 ? _wtoi(argv[2]) : 21;
 
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring child(self);
-    child = child.substr(0, child.find_last_of(L"\\/") + 1) + L"processes_bench_child.exe";
-    std::vector<PROCESS_INFORMATION> children;
-    while (CountProcesses() < wanted && children.size() < static_cast<size_t>(wanted)) {
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        PROCESS_INFORMATION pi{};
-        std::wstring cmd = L"\"" + child + L"\"";
-        if (!::CreateProcessW(child.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &si, &pi)) {
-            std::fprintf(stderr, "cannot start %ls\n", child.c_str());
-            return 2;
-        }
-        children.push_back(pi);
+    bench::BenchChildren children;
+    if (!children.StartUntil(wanted)) {
+        return 2;
     }
-    ::Sleep(1000);  // let the children finish loading
 
     BareCall bare;
     ProcessSnapshot snapshot;
@@ -150,13 +126,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf(
         "processes=%d records=%zu one_call=%d bare_call_ms=%.3f snapshot_ms=%.3f ratio=%.2f "
         "scan_opening_each_ms=%.2f fallback_ms=%.2f snapshot_with_paths_ms=%.2f\n",
-        CountProcesses(), records, snapshot.TookOneCall() ? 1 : 0, c, t, t / c, Median(scan),
+        bench::CountProcesses(), records, snapshot.TookOneCall() ? 1 : 0, c, t, t / c, Median(scan),
         Median(slow), Median(withPaths));
 
-    for (auto& pi : children) {
-        ::TerminateProcess(pi.hProcess, 0);
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-    }
     return snapshot.TookOneCall() ? 0 : 1;
 }

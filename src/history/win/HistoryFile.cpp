@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <thread>
 #include <utility>
 
 #include "common/win/FileChecks.h"
 #include "common/win/Handles.h"
+#include "common/win/SharedFileRead.h"
 #include "history/core/HistoryCsv.h"
 
 namespace orvane::win {
@@ -14,14 +14,6 @@ namespace orvane::win {
 namespace {
 
 constexpr std::chrono::milliseconds kReadRetryStep{50};
-
-UniqueKernelHandle OpenForReading(const std::wstring& path, DWORD& error) {
-    UniqueKernelHandle file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    error = file ? ERROR_SUCCESS : ::GetLastError();
-    return file;
-}
 
 // The file's last `kHistoryCsvMaxBytes` at most; false when reading failed.
 bool ReadTail(HANDLE file, std::string& text, bool& fromStart) {
@@ -96,14 +88,9 @@ HistoryFile::HistoryFile(std::wstring path, std::chrono::milliseconds readRetry)
     : path_(std::move(path)), readRetry_(readRetry) {}
 
 std::vector<MinuteRecord> HistoryFile::Load(std::int32_t nowMinute) {
-    const auto giveUp = std::chrono::steady_clock::now() + readRetry_;
     DWORD error = ERROR_SUCCESS;
-    UniqueKernelHandle file = OpenForReading(path_, error);
-    while (!file && !IsMissingFileError(error) && !DirectoryExists(path_) &&
-           std::chrono::steady_clock::now() < giveUp) {
-        std::this_thread::sleep_for(kReadRetryStep);
-        file = OpenForReading(path_, error);
-    }
+    const UniqueKernelHandle file =
+        OpenForReadingWithRetry(path_, readRetry_, kReadRetryStep, error);
     unreadable_ = !file && !IsMissingFileError(error);
     if (!file) {
         return {};
