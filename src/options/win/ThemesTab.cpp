@@ -94,11 +94,7 @@ void ThemesTab::BtnSaveAsClick() {
     if (!InputQuery(owner_, kSaveCaption, kNamePrompt, typed) || typed.empty()) {
         return;
     }
-    // A name of nothing but dots and blanks leaves no file name.
     const std::wstring name = CleanThemeName(std::move(typed));
-    if (name.empty()) {
-        return;
-    }
     const std::wstring path = ThemeFilePath(ThemeFolder(paths_), name);
     if (FileExists(path) && !Ask(kReplaceQuestion)) {
         return;
