@@ -318,6 +318,28 @@ TEST_F(ThemesTabTest, DeleteAsksThenRemovesFileAndEntry) {
     EXPECT_FALSE(::IsWindowEnabled(button_));
 }
 
+TEST_F(ThemesTabTest, AFailedDeleteReportsThePathAndKeepsTheEntry) {
+    std::filesystem::create_directories(themes_);
+    WriteBytes(ThemeFile(L"Night"), kNightTheme);
+    ASSERT_TRUE(::SetFileAttributesW(ThemeFile(L"Night").c_str(), FILE_ATTRIBUTE_READONLY));
+    tab_->LoadThemes();
+    Choose(2);
+    std::wstring error;
+    WithDialogs({Answer(IDYES)}, [&] {
+        try {
+            tab_->BtnDeleteThemeClick();
+        } catch (const AppError& e) {
+            error = e.Message();
+        }
+    });
+    EXPECT_EQ(error, L"Unable to delete " + ThemeFile(L"Night"));
+    EXPECT_TRUE(std::filesystem::exists(ThemeFile(L"Night")));
+    EXPECT_THAT(Entries(), ElementsAre(L"默认颜色", L"当前颜色", L"Night"));
+    EXPECT_EQ(Selection(), 2);
+    EXPECT_TRUE(::IsWindowEnabled(button_));
+    ::SetFileAttributesW(ThemeFile(L"Night").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST(ThemeFilesTest, ListsHiddenAndSystemFilesButNoFoldersOrOtherFiles) {
     SettingsTestFolder folder;
     const std::wstring themes = folder.Path();
