@@ -202,7 +202,9 @@ TEST(PickerColorsTest, ItemsAndTheItemOfAColour) {
     EXPECT_EQ(PickerItemOfColor(RgbColor(0xFF, 0xFF, 0xFF)), 16u);
     EXPECT_EQ(PickerItemOfColor(SystemColor(15)), 17u + 15u);
     EXPECT_EQ(PickerItemOfColor(RgbColor(0xFF, 0x80, 0)), kPickerCustomItem);
-    EXPECT_EQ(kPickerCustomItem, 42u);
+    // The last named colour is the item just before "Custom...".
+    EXPECT_EQ(PickerItemOfColor(named.back().Value), 40u + 1u);
+    EXPECT_EQ(PickerItemOfColor(named.back().Value) + 1, kPickerCustomItem);
 }
 
 }  // namespace
