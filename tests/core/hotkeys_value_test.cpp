@@ -41,3 +41,46 @@ TEST(HotKeyValue, ControlWordBothWays) {
 
 }  // namespace
 }  // namespace orvane
+
+namespace orvane {
+namespace {
+
+// A key that types, pressed without Ctrl, Alt or Win, would be taken from every program.
+TEST(HotKeyTakesTyping, KeysThatTypeNeedCtrlAltOrWin) {
+    struct Case {
+        std::uint32_t hotKey;
+        bool takesTyping;
+    } cases[] = {
+        {'A', true},
+        {kHotKeyShift | 'A', true},
+        {'0', true},
+        {'9', true},
+        {'Z', true},
+        {0x20, true},  // space
+        {0x0D, true},  // Enter
+        {0x60, true},  // numpad 0
+        {0xBA, true},  // ;
+        {0xC0, true},  // `
+        {0xDE, true},  // '
+        {0xE2, true},  // the extra key beside left Shift
+        {kHotKeyCtrl | 'A', false},
+        {kHotKeyAlt | '1', false},
+        {kHotKeyWin | 0x20, false},
+        {kHotKeyCtrl | kHotKeyShift | 'A', false},
+        {0x79, false},                 // F10
+        {kHotKeyShift | 0x70, false},  // Shift+F1
+        {0x87, false},                 // F24
+        {0xB3, false},                 // play/pause
+        {0xAD, false},                 // mute
+        {0x24, false},                 // Home
+        {0x28, false},                 // down
+        {0x22, false},                 // Page Down
+        {0, false},                    // no hotkey
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HotKeyTakesTyping(c.hotKey), c.takesTyping) << std::hex << c.hotKey;
+    }
+}
+
+}  // namespace
+}  // namespace orvane

@@ -40,7 +40,9 @@ const std::wstring kTrimmedText =
 const std::wstring kPlainText =
     L"要恢复足够的内存使程序正常运行, 请保存文件后关闭或重新启动所有打开的程序";
 
-TEST(HighMemoryActions, RunInOrderTrimBalloonDialogLog) {
+// The log line is written when the event happens: the dialog may stay open for minutes, and
+// the session may end while it is.
+TEST(HighMemoryActions, RunInOrderTrimBalloonLogDialog) {
     OrvaneOptions o;
     o.Warn = o.DefragOnHighMemory = o.WarnMsgBox = o.WriteLog = true;
     bool open = false;
@@ -49,7 +51,7 @@ TEST(HighMemoryActions, RunInOrderTrimBalloonDialogLog) {
     RunHighMemoryActions(o, MemorySnapshot{92, 0, 0, 0, 0}, open, r.Actions());
     EXPECT_EQ(r.calls,
               (std::vector<std::wstring>{L"trim", L"balloon " + kTitle + L" " + kTrimmedText,
-                                         L"dialog", L"log 92"}));
+                                         L"log 92", L"dialog"}));
     EXPECT_TRUE(r.dialogOpenSeen);
     EXPECT_FALSE(open);
 }
@@ -81,17 +83,20 @@ TEST(HighMemoryActions, EachActionFollowsItsOption) {
     }
 }
 
-TEST(HighMemoryActions, AnErrorInTheDialogStillClosesTheOpenFlag) {
+TEST(HighMemoryActions, AnErrorInTheDialogStillClosesTheOpenFlagAndKeepsTheLogLine) {
     OrvaneOptions o;
     o.Warn = o.DefragOnHighMemory = false;
-    o.WarnMsgBox = true;
+    o.WarnMsgBox = o.WriteLog = true;
     bool open = false;
+    bool logged = false;
     HighMemoryActions a;
     a.ShowLowMemoryDialog = [](const std::wstring&, const std::wstring&) {
         throw std::runtime_error("boom");
     };
+    a.AppendLogLine = [&logged](const MemorySnapshot&) { logged = true; };
     EXPECT_THROW(RunHighMemoryActions(o, {}, open, a), std::runtime_error);
     EXPECT_FALSE(open);
+    EXPECT_TRUE(logged);
 }
 
 struct DialogRun {

@@ -27,15 +27,18 @@ TEST(CleanThemeNameTest, MakesAFileNameThatListsAsSaved) {
         {L"Tab\there", L"Tab_here"},
         {L"Night", L"Night"},
         {L"夜间 主题", L"夜间 主题"},
-        {L"x. ", L"x"},
-        {L"x . .", L"x"},
+        // The file name always goes on with ".Orvane Theme": trailing dots and blanks stay.
+        {L"x. ", L"x. "},
+        {L"x . .", L"x . ."},
+        {L"Night.", L"Night."},
         {L" lead", L" lead"},
-        {L"...", L""},
+        {L"...", L"..."},
+        {L"   ", L"   "},
         {L"CON", L"_CON"},
         {L"con", L"_con"},
         {L"Nul.theme", L"_Nul.theme"},
         {L"AUX .x", L"_AUX .x"},
-        {L"prn.", L"_prn"},
+        {L"prn.", L"_prn."},
         {L"COM1", L"_COM1"},
         {L"lpt9", L"_lpt9"},
         {L"COM\u00B9", L"_COM\u00B9"},
@@ -54,9 +57,9 @@ TEST(CleanThemeNameTest, CutsLongNamesTo255) {
     EXPECT_EQ(CleanThemeName(std::wstring(300, L'a')), std::wstring(255, L'a'));
     EXPECT_EQ(CleanThemeName(std::wstring(256, L'a')).size(), 255u);
     EXPECT_EQ(CleanThemeName(std::wstring(255, L'a')).size(), 255u);
-    // A cut that ends on dots drops them too; a cut never splits a surrogate pair.
+    // A cut never splits a surrogate pair.
     EXPECT_EQ(CleanThemeName(std::wstring(250, L'a') + std::wstring(50, L'.') + L"z"),
-              std::wstring(250, L'a'));
+              std::wstring(250, L'a') + std::wstring(5, L'.'));
     EXPECT_EQ(
         CleanThemeName(std::wstring(254, L'a') + std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}),
         std::wstring(254, L'a'));
@@ -199,7 +202,9 @@ TEST(PickerColorsTest, ItemsAndTheItemOfAColour) {
     EXPECT_EQ(PickerItemOfColor(RgbColor(0xFF, 0xFF, 0xFF)), 16u);
     EXPECT_EQ(PickerItemOfColor(SystemColor(15)), 17u + 15u);
     EXPECT_EQ(PickerItemOfColor(RgbColor(0xFF, 0x80, 0)), kPickerCustomItem);
-    EXPECT_EQ(kPickerCustomItem, 42u);
+    // The last named colour is the item just before "Custom...".
+    EXPECT_EQ(PickerItemOfColor(named.back().Value), 40u + 1u);
+    EXPECT_EQ(PickerItemOfColor(named.back().Value) + 1, kPickerCustomItem);
 }
 
 }  // namespace

@@ -108,51 +108,68 @@ TEST(ProcessDetails, WebSearchQueryIsPercentEncodedUtf8) {
     EXPECT_EQ(ExplorerSelectParameters(L"C:\\A B\\x.exe"), L"/select, \"C:\\A B\\x.exe\"");
 }
 
-TEST(ProcessDetails, TargetsAreTheLinesOwnProcessesInTheFreshSnapshot) {
-    auto rec = [](std::uint32_t pid, const std::wstring& name, const std::wstring& path) {
+TEST(ProcessDetails, ASingleLineIsItsProcessByIdAndStartTime) {
+    auto rec = [](std::uint32_t pid, const std::wstring& path, std::uint64_t started) {
+        ProcessRecord r;
+        r.ProcessID = pid;
+        r.Name = L"notepad.exe";
+        r.ExeName = path;
+        r.CreationTime = started;
+        return r;
+    };
+    const std::wstring path = L"C:\\Windows\\notepad.exe";
+    struct Case {
+        const char* what;
+        std::vector<ProcessRecord> fresh;  // the snapshot taken when the user picks the action
+        std::vector<DetailsTarget> expected;
+    };
+    // The line: ID 40, started at 1000, path as the menu's snapshot read it.
+    const Case cases[] = {
+        {"same process", {rec(40, path, 1000)}, {{40, 1000}}},
+        // The open handle is compared on its start time: a program that took the ID over
+        // after this snapshot is caught there.
+        {"ID taken over by another program", {rec(40, L"C:\\game.exe", 2000)}, {{40, 1000}}},
+        {"path unreadable now", {rec(40, L"", 1000)}, {{40, 1000}}},
+        {"path spelled differently", {rec(40, L"C:\\WINDOWS\\NOTEPAD.EXE", 1000)}, {{40, 1000}}},
+        {"ended", {}, {{40, 1000}}},
+    };
+    for (const Case& c : cases) {
+        MenuLine line = Line(L"notepad.exe", path);
+        line.CreationTime = 1000;
+        EXPECT_EQ(DetailsTargets(line, c.fresh), c.expected) << c.what;
+    }
+    MenuLine unknown = Line(L"notepad.exe", path);  // start time unreadable in the menu's snapshot
+    EXPECT_TRUE(DetailsTargets(unknown, {rec(40, path, 0)}).empty());
+}
+
+TEST(ProcessDetails, AMergedLineIsEveryProcessOfItsPathInTheFreshSnapshot) {
+    auto rec = [](std::uint32_t pid, const std::wstring& name, const std::wstring& path,
+                  std::uint64_t started) {
         ProcessRecord r;
         r.ProcessID = pid;
         r.Name = name;
         r.ExeName = path;
+        r.CreationTime = started;
         return r;
     };
     const std::vector<ProcessRecord> snapshot{
-        rec(40, L"notepad.exe", L"C:\\Windows\\notepad.exe"),
-        rec(41, L"notepad.exe", L"C:\\Windows\\notepad.exe"),  // started after the menu
-        rec(42, L"notepad.exe", L"D:\\notepad.exe"),
-        rec(43, L"svc.exe", L""),
-        rec(44, L"svc.exe", L""),
-        rec(45, L"svc.exe", L"C:\\svc.exe"),
-        rec(50, L"game.exe", L"C:\\game.exe"),  // took over ID 50 from an ended process
+        rec(40, L"notepad.exe", L"C:\\Windows\\notepad.exe", 1040),
+        rec(41, L"notepad.exe", L"C:\\Windows\\notepad.exe", 1041),  // started after the menu
+        rec(42, L"notepad.exe", L"D:\\notepad.exe", 1042),
+        rec(43, L"svc.exe", L"", 1043),
+        rec(44, L"svc.exe", L"", 1044),
+        rec(45, L"svc.exe", L"C:\\svc.exe", 1045),
+        rec(46, L"notepad.exe", L"C:\\Windows\\notepad.exe", 0),  // start time unreadable
     };
-    const auto ids = [&](const MenuLine& line) {
-        std::vector<std::uint32_t> out;
-        for (const auto& t : DetailsTargets(line, snapshot)) {
-            out.push_back(t.ProcessID);
-        }
-        return out;
-    };
-    MenuLine single = Line(L"notepad.exe");
-    // The path goes along: the process opened under the ID is checked for it once more.
-    EXPECT_EQ(DetailsTargets(single, snapshot),
-              (std::vector<DetailsTarget>{{40, L"C:\\Windows\\notepad.exe"}}));
-    single.ProcessID = 50;  // the ID now belongs to another program
-    EXPECT_TRUE(ids(single).empty());
-    single.ProcessID = 77;  // ended
-    EXPECT_TRUE(ids(single).empty());
-
     MenuLine merged = Line(L"notepad.exe");
     merged.bMultipleProcess = true;
-    EXPECT_EQ(ids(merged), (std::vector<std::uint32_t>{40, 41}));
+    EXPECT_EQ(DetailsTargets(merged, snapshot),
+              (std::vector<DetailsTarget>{{40, 1040}, {41, 1041}}));
 
     MenuLine byName = Line(L"svc.exe", L"");
     byName.bMultipleProcess = true;
-    EXPECT_EQ(ids(byName), (std::vector<std::uint32_t>{43, 44}));
-    byName.bMultipleProcess = false;
-    byName.ProcessID = 45;  // a single line without a path is known by its name
-    EXPECT_EQ(ids(byName), std::vector<std::uint32_t>{45});
-    byName.ProcessID = 50;
-    EXPECT_TRUE(ids(byName).empty());
+    EXPECT_EQ(DetailsTargets(byName, snapshot),
+              (std::vector<DetailsTarget>{{43, 1043}, {44, 1044}}));
 }
 
 }  // namespace

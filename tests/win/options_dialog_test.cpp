@@ -78,34 +78,73 @@ TEST_F(OptionsDialogTest, EveryCaptionOfTheFiveTabs) {
         tabs.push_back(buf);
     }
     EXPECT_EQ(tabs, (std::vector<std::wstring>{L"一般", L"附加", L"托盘菜单", L"显示", L"主题"}));
-    std::set<std::wstring> texts;
-    for (HWND c : Children(form->Handle())) {
-        texts.insert(TextOf(c));
-    }
-    const wchar_t* expected[] = {
-        L"确定(&O)", L"取消(&C)", L"应用(&A)",
+    // Each caption on its own control: a caption on the wrong one, or one missing where the
+    // same text is used twice, shows here.
+    const std::pair<HWND, const wchar_t*> expected[] = {
+        {form->BtnOk, L"确定(&O)"},
+        {form->BtnCancel, L"取消(&C)"},
+        {form->btnApply, L"应用(&A)"},
         // General.
-        L"显示页面文件而不是物理内存", L"显示可用内存而不是已用内存", L"显示百分比而不是实际值",
-        L"警告", L"当内存高于特定值时更改条形颜色:", L"黄:", L"红", L"%",
-        L"可在 <a>主题部分</a> 自定义条形颜色", L"高内存使用率 (当内存高于 90%):", L"显示通知",
-        L"整理内存", L"显示消息框", L"写入日志文件",
+        {form->CkShowPage, L"显示页面文件而不是物理内存"},
+        {form->CkShowFree, L"显示可用内存而不是已用内存"},
+        {form->CkShowPercentage, L"显示百分比而不是实际值"},
+        {form->LabelWarnings, L"警告"},
+        {form->LabelBarColors, L"当内存高于特定值时更改条形颜色:"},
+        {form->LabelYellow, L"黄:"},
+        {form->LabelYellowUnit, L"%"},
+        {form->LabelRed, L"红"},
+        {form->LabelRedUnit, L"%"},
+        {form->LinkThemes, L"可在 <a>主题部分</a> 自定义条形颜色"},
+        {form->LabelHighMemory, L"高内存使用率 (当内存高于 90%):"},
+        {form->CkWarn, L"显示通知"},
+        {form->CheckDefragOnHighMem, L"整理内存"},
+        {form->CkWarnMsgBox, L"显示消息框"},
+        {form->CkLogFile, L"写入日志文件"},
         // Extra.
-        L"定时整理", L"整理, 每隔:", L"分钟", L"整理热键:", L"按 \"del\" 键禁用 \"播放/停止\" 热键",
-        L"高级", L"托盘信息刷新率:", L"毫秒", L"* 1000 毫秒 = 1 秒", L"<a>默认值</a>", L"双击托盘:",
-        L"当锁定计算机时关闭显示器",
+        {form->LabelTimedDefrag, L"定时整理"},
+        {form->CheckDefragEveryActive, L"整理, 每隔:"},
+        {form->LabelDefragMinutes, L"分钟"},
+        {form->LabelHotKey, L"整理热键:"},
+        {form->LabelHotKeyNote, L"按 \"del\" 键禁用 \"播放/停止\" 热键"},
+        {form->LabelAdvanced, L"高级"},
+        {form->LabelMili, L"托盘信息刷新率:"},
+        {form->LabelMiliUnit, L"毫秒"},
+        {form->LabelMillisecondsNote, L"* 1000 毫秒 = 1 秒"},
+        {form->LabelResetMili, L"<a>默认值</a>"},
+        {form->LabelDoubleClick, L"双击托盘:"},
+        {form->CheckMonitor, L"当锁定计算机时关闭显示器"},
         // Tray menu.
-        L"进程", L"当右键点击托盘图标时, 显示内存占用最高的进程.", L"显示数量:", L"当前显示:",
-        L"高亮显示进程, 当内存值高于:", L"MB", L"显示进程名称而不是模块名称", L"统一相同进程",
-        L"更多", L"显示当前内存信息", L"在托盘中显示值",
+        {form->LabelProcesses, L"进程"},
+        {form->CkShowTop, L"当右键点击托盘图标时, 显示内存占用最高的进程."},
+        {form->LabelProcs, L"显示数量:"},
+        {form->LabelProcessValue, L"当前显示:"},
+        {form->CheckHighlightProcess, L"高亮显示进程, 当内存值高于:"},
+        {form->LabelRamUnit, L"MB"},
+        {form->CheckShowProcessName, L"显示进程名称而不是模块名称"},
+        {form->CkUnifyProcs, L"统一相同进程"},
+        {form->LabelMore, L"更多"},
+        {form->CkShowMemMenu, L"显示当前内存信息"},
+        {form->CkDisplayHint, L"在托盘中显示值"},
         // Display.
-        L"字体", L"(内部字体)", L"字体(&F)", L"使用内部字体优化结果", L"使用条形颜色作为字体颜色",
-        L"外观", L"透明背景", L"底部栏", L"不透明栏", L"显示 % 符号", L"标准栏",
-        L"* 内部字体在当前缩放设置中不可用",
+        {form->LabelFont, L"字体"},
+        {form->FontPanel, L"(内部字体)"},
+        {form->BtnSetFont, L"字体(&F)"},
+        {form->ckInternalFont, L"使用内部字体优化结果"},
+        {form->CkDigitsColored, L"使用条形颜色作为字体颜色"},
+        {form->LabelAppearance, L"外观"},
+        {form->CheckTransparent, L"透明背景"},
+        {form->CkBarBottom, L"底部栏"},
+        {form->CheckFullBar, L"不透明栏"},
+        {form->CkShowPercSign, L"显示 % 符号"},
+        {form->CheckStandardBar, L"标准栏"},
+        {form->LabelWarningScale, L"* 内部字体在当前缩放设置中不可用"},
         // Themes.
-        L"主题:", L"另存为(&S)", L"删除(&D)", L"显示项目:"};
-    for (const wchar_t* caption : expected) {
-        EXPECT_TRUE(texts.contains(caption))
-            << "missing: " << testing::PrintToString(std::wstring(caption));
+        {form->LabelThemes, L"主题:"},
+        {form->BtnSaveAs, L"另存为(&S)"},
+        {form->BtnDeleteTheme, L"删除(&D)"},
+        {form->LabelColors, L"显示项目:"}};
+    for (const auto& [control, caption] : expected) {
+        EXPECT_EQ(TextOf(control), caption);
     }
     // The drop-down lists and the colour list.
     const auto items = [](HWND list, UINT count, UINT get) {
@@ -136,7 +175,9 @@ TEST_F(OptionsDialogTest, EveryCaptionOfTheFiveTabs) {
 TEST_F(OptionsDialogTest, OpensOnTheThemesTabWhenAsked) {
     Open(true);
     EXPECT_EQ(form->ActiveTab(), 4);
-    EXPECT_TRUE(::IsWindowVisible(form->LbColors) || !::IsWindowVisible(form->Handle()));
+    ::ShowWindow(form->Handle(), SW_SHOWNA);
+    EXPECT_TRUE(::IsWindowVisible(form->LbColors));
+    EXPECT_FALSE(::IsWindowVisible(form->EditMili.Edit()));  // on the second tab
     form = nullptr;
     Open(false);
     EXPECT_EQ(form->ActiveTab(), 0);
@@ -211,9 +252,11 @@ TEST_F(OptionsDialogTest, ThresholdsAndRefreshRateLink) {
     EXPECT_TRUE(::GetWindowLongW(form->TxtRed.Edit(), GWL_STYLE) & ES_READONLY);
 
     form->ShowTab(1);
-    EXPECT_FALSE(::IsWindowVisible(form->LabelResetMili) && ::IsWindowVisible(form->Handle()));
-    ::SetWindowTextW(form->EditMili.Edit(), L"2500");
     ::ShowWindow(form->Handle(), SW_SHOWNA);
+    ASSERT_TRUE(::IsWindowVisible(form->EditMili.Edit()));
+    // The reset link shows only while the rate differs from the default.
+    EXPECT_FALSE(::IsWindowVisible(form->LabelResetMili));
+    ::SetWindowTextW(form->EditMili.Edit(), L"2500");
     EXPECT_TRUE(::IsWindowVisible(form->LabelResetMili));
     form->LabelResetMiliLinkClick();
     EXPECT_EQ(TextOf(form->EditMili.Edit()), L"2000");

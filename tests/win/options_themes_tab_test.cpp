@@ -162,8 +162,22 @@ TEST_F(ThemesTabTest, SaveAsWritesTheThemeInKeyOrderAndSelectsItWithoutApplying)
     // Cancel, or an empty name, saves nothing.
     EXPECT_EQ(WithDialogs({Answer(IDCANCEL)}, [&] { tab_->BtnSaveAsClick(); }), 1u);
     EXPECT_EQ(WithDialogs({TypeName(L"")}, [&] { tab_->BtnSaveAsClick(); }), 1u);
-    EXPECT_EQ(WithDialogs({TypeName(L". .")}, [&] { tab_->BtnSaveAsClick(); }), 1u);
     EXPECT_THAT(Entries(), ElementsAre(L"默认颜色", L"当前颜色", L"Night"));
+}
+
+// The file name goes on with ".Orvane Theme", so trailing dots and blanks are kept: "Night." is
+// a theme of its own and never overwrites "Night", and a name of only dots is saved too.
+TEST_F(ThemesTabTest, TrailingDotsAndBlanksMakeAThemeOfTheirOwn) {
+    WithDialogs({TypeName(L"Night")}, [&] { tab_->BtnSaveAsClick(); });
+    ASSERT_EQ(WithDialogs({TypeName(L"Night.")}, [&] { tab_->BtnSaveAsClick(); }), 1u)
+        << "asked to replace another theme";
+    WithDialogs({TypeName(L". .")}, [&] { tab_->BtnSaveAsClick(); });
+    EXPECT_TRUE(std::filesystem::exists(ThemeFile(L"Night")));
+    EXPECT_TRUE(std::filesystem::exists(ThemeFile(L"Night.")));
+    EXPECT_TRUE(std::filesystem::exists(ThemeFile(L". .")));
+    const auto entries = Entries();
+    EXPECT_EQ(std::set<std::wstring>(entries.begin() + 2, entries.end()),
+              (std::set<std::wstring>{L"Night", L"Night.", L". ."}));
 }
 
 TEST_F(ThemesTabTest, SaveAsCleansTheNameAndNeverWritesToADevice) {
@@ -302,6 +316,28 @@ TEST_F(ThemesTabTest, DeleteAsksThenRemovesFileAndEntry) {
     EXPECT_THAT(Entries(), ElementsAre(L"默认颜色", L"当前颜色"));
     EXPECT_EQ(Selection(), 1);
     EXPECT_FALSE(::IsWindowEnabled(button_));
+}
+
+TEST_F(ThemesTabTest, AFailedDeleteReportsThePathAndKeepsTheEntry) {
+    std::filesystem::create_directories(themes_);
+    WriteBytes(ThemeFile(L"Night"), kNightTheme);
+    ASSERT_TRUE(::SetFileAttributesW(ThemeFile(L"Night").c_str(), FILE_ATTRIBUTE_READONLY));
+    tab_->LoadThemes();
+    Choose(2);
+    std::wstring error;
+    WithDialogs({Answer(IDYES)}, [&] {
+        try {
+            tab_->BtnDeleteThemeClick();
+        } catch (const AppError& e) {
+            error = e.Message();
+        }
+    });
+    EXPECT_EQ(error, L"Unable to delete " + ThemeFile(L"Night"));
+    EXPECT_TRUE(std::filesystem::exists(ThemeFile(L"Night")));
+    EXPECT_THAT(Entries(), ElementsAre(L"默认颜色", L"当前颜色", L"Night"));
+    EXPECT_EQ(Selection(), 2);
+    EXPECT_TRUE(::IsWindowEnabled(button_));
+    ::SetFileAttributesW(ThemeFile(L"Night").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(ThemeFilesTest, ListsHiddenAndSystemFilesButNoFoldersOrOtherFiles) {

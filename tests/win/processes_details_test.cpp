@@ -2,9 +2,14 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "dialogs_probe.h"
+#include "common/win/Handles.h"
+#include "processes/win/ProcessCreationTime.h"
 #include "processes/win/ProcessDetailsDialog.h"
 #include "processes_fixtures.h"
 
@@ -20,6 +25,8 @@ MenuLine ChildLine(DWORD pid, bool merged = false) {
     line.ProcessID = pid;
     line.Name = kChild;
     line.Path = ProcessImagePath(pid);
+    const UniqueProcessHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+    line.CreationTime = ProcessCreationTime(process.get());
     line.Value = L"3 MB";
     line.bMultipleProcess = merged;
     return line;
@@ -96,6 +103,91 @@ TEST(ProcessDetailsDialog, DismissalsDoNothing) {
     EXPECT_TRUE(shell.url.empty());
     EXPECT_TRUE(shell.explorer.empty());
     EXPECT_TRUE(children.Alive(0));
+}
+
+// The system as the line actions see it: a fresh snapshot, and per ID what a handle opened now
+// shows. Records which processes were trimmed and terminated.
+struct RecordingSystem final : LineProcessSystem {
+    std::vector<ProcessRecord> snapshot;
+    std::map<DWORD, std::uint64_t> startedNow;  // IDs that open, and their start time now
+    std::vector<DWORD> trimmed;
+    std::vector<DWORD> terminated;
+    int open = 0;
+
+    std::vector<ProcessRecord> Snapshot(bool) override { return snapshot; }
+    HANDLE Open(DWORD id) override {
+        if (!startedNow.contains(id)) {
+            return nullptr;
+        }
+        ++open;
+        return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(id));
+    }
+    std::uint64_t CreationTime(HANDLE h) override { return startedNow.at(Id(h)); }
+    void Trim(HANDLE h) override { trimmed.push_back(Id(h)); }
+    void Terminate(HANDLE h) override { terminated.push_back(Id(h)); }
+    void Close(HANDLE) override { --open; }
+    static DWORD Id(HANDLE h) { return static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(h)); }
+};
+
+ProcessRecord Record(DWORD id, const std::wstring& path, std::uint64_t started) {
+    ProcessRecord r;
+    r.ProcessID = id;
+    r.Name = L"tool.exe";
+    r.ExeName = path;
+    r.CreationTime = started;
+    return r;
+}
+
+TEST(LineProcessActions, ReachTheProcessWithTheLinesIdAndStartTimeOnly) {
+    const std::wstring path = L"C:\\Program Files\\Tool\\tool.exe";
+    struct Case {
+        const char* what;
+        ProcessRecord now;         // ID 40 in the fresh snapshot
+        std::uint64_t startedNow;  // what the handle opened under ID 40 shows
+        bool reached;
+    };
+    const Case cases[] = {
+        {"same process", Record(40, path, 1000), 1000, true},
+        {"ID taken over by another program", Record(40, L"C:\\game.exe", 2000), 2000, false},
+        {"ID taken over by another copy of the program", Record(40, path, 2000), 2000, false},
+        {"taken over between snapshot and open", Record(40, path, 1000), 2000, false},
+        {"path unreadable now", Record(40, L"", 1000), 1000, true},
+        {"path spelled differently", Record(40, L"C:\\PROGRA~1\\Tool\\TOOL.EXE", 1000), 1000, true},
+    };
+    for (const Case& c : cases) {
+        MenuLine line;
+        line.ProcessID = 40;
+        line.CreationTime = 1000;
+        line.Name = L"tool.exe";
+        line.Path = path;
+        RecordingSystem system;
+        system.snapshot = {c.now};
+        system.startedNow[40] = c.startedNow;
+        FreeLineMemory(line, false, system);
+        TerminateLineProcesses(line, false, system);
+        const std::vector<DWORD> expected =
+            c.reached ? std::vector<DWORD>{40} : std::vector<DWORD>{};
+        EXPECT_EQ(system.trimmed, expected) << c.what;
+        EXPECT_EQ(system.terminated, expected) << c.what;
+        EXPECT_EQ(system.open, 0) << c.what;
+    }
+}
+
+TEST(LineProcessActions, AMergedLineReachesEachProcessOfItsPathThatStillRuns) {
+    const std::wstring path = L"C:\\tool.exe";
+    MenuLine line;
+    line.ProcessID = 40;
+    line.CreationTime = 1000;
+    line.Name = L"tool.exe";
+    line.Path = path;
+    line.bMultipleProcess = true;
+    RecordingSystem system;
+    system.snapshot = {Record(40, path, 1000), Record(41, path, 1041), Record(42, path, 1042),
+                       Record(43, L"C:\\other.exe", 1043), Record(44, path, 1044)};
+    system.startedNow = {{40, 1000}, {41, 1041}, {42, 5000}, {43, 1043}};  // 42 passed on, 44 ended
+    TerminateLineProcesses(line, false, system);
+    EXPECT_EQ(system.terminated, (std::vector<DWORD>{40, 41}));
+    EXPECT_EQ(system.open, 0);
 }
 
 TEST(ProcessDetailsDialog, TerminateReachesOnlyTheLinesProgram) {

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "processes/win/WorkingSetTrimmer.h"
@@ -65,8 +67,52 @@ TEST(TrimAllWorkingSets, OneRunCoversTheSnapshotIncludingItself) {
     EXPECT_TRUE(self);
 }
 
-TEST(TrimAllWorkingSets, RealTrimRuns) {
-    TrimAllWorkingSets();
+// The system's calls, recorded on their way through: the real open reaches real processes.
+class PassingTrimmer final : public WorkingSetTrimmer {
+  public:
+    std::vector<DWORD> opened;
+    std::vector<HANDLE> trimmed;
+    std::vector<HANDLE> closed;
+    std::vector<std::pair<HANDLE, DWORD>> handles;
+
+    HANDLE Open(DWORD pid) override {
+        HANDLE h = system_.Open(pid);
+        if (h) {
+            opened.push_back(pid);
+            handles.emplace_back(h, ::GetProcessId(h));
+        }
+        return h;
+    }
+    void Trim(HANDLE h) override {
+        trimmed.push_back(h);
+        system_.Trim(h);
+    }
+    void Close(HANDLE h) override {
+        closed.push_back(h);
+        system_.Close(h);
+    }
+
+  private:
+    SystemWorkingSetTrimmer system_;
+};
+
+TEST(TrimAllWorkingSets, RealTrimReachesThisProcessAndClosesEveryHandle) {
+    PassingTrimmer t;
+    TrimAllWorkingSets(t);
+    EXPECT_NE(std::find(t.opened.begin(), t.opened.end(), ::GetCurrentProcessId()), t.opened.end());
+    // Each handle is the process it was opened for, trimmed once and closed once.
+    for (const auto& [h, pid] : t.handles) {
+        EXPECT_NE(pid, 0u);
+    }
+    std::vector<HANDLE> handles;
+    for (const auto& entry : t.handles) {
+        handles.push_back(entry.first);
+    }
+    EXPECT_EQ(t.trimmed, handles);
+    EXPECT_EQ(t.closed, handles);
+    for (std::size_t i = 0; i < t.handles.size(); ++i) {
+        EXPECT_EQ(t.handles[i].second, t.opened[i]);
+    }
 }
 
 }  // namespace

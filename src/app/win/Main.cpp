@@ -30,6 +30,7 @@
 #include "processes/win/ProcessDetailsDialog.h"
 #include "processes/win/WindowsShortcuts.h"
 #include "processes/win/WorkingSetTrimmer.h"
+#include "hotkeys/core/HotKeyValue.h"
 #include "monitor/core/HighMemoryActions.h"
 #include "monitor/win/HighMemoryLog.h"
 #include "monitor/win/LowMemoryWarning.h"
@@ -271,8 +272,10 @@ void MainWindow::InitDefaultMenu() {
 
 void MainWindow::UpdateShortCut() {
     hotKeys_.ClearHotKeys();
-    // 0 means no hotkey: nothing is registered for it.
-    if (MemOptions.RefreshHotkey != 0) {
+    // 0 means no hotkey. A key that types, without Ctrl, Alt or Win, would be taken from every
+    // program: it stays in the file but is not registered.
+    const auto hotKey = static_cast<std::uint32_t>(MemOptions.RefreshHotkey);
+    if (hotKey != 0 && !HotKeyTakesTyping(hotKey)) {
         hotKeys_.AddHotKey(static_cast<std::uint32_t>(MemOptions.RefreshHotkey));
     }
 }

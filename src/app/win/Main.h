@@ -83,6 +83,8 @@ class MainWindow : public Window {
     HistoryWindow* MemoryHistoryWindow() { return historyWindow_.get(); }
     void OnTrimCommand();
     void OnHotKeyPressed();
+    // Registers the refresh hotkey the options name, in place of the one before.
+    void UpdateShortCut();
     void OnDefragTimer();
     // The memory defragmenter: every reachable process's working set emptied.
     void TrimAllWorkingSets();
@@ -130,7 +132,6 @@ class MainWindow : public Window {
     void SetSamplingTimer(int milliseconds);
     void InitVisualSettings();
     void InitDefaultMenu();
-    void UpdateShortCut();
     void ShowRunningCopyBalloon();
     void ShowWelcomeScreen();
     void FormShow();

@@ -74,4 +74,18 @@ std::wstring HotKeyAtomName(std::uint32_t hotKey) {
     return L"HotKeyManagerHotKey" + std::to_wstring(hotKey);
 }
 
+bool HotKeyTakesTyping(std::uint32_t hotKey) {
+    if (hotKey & (kHotKeyCtrl | kHotKeyAlt | kHotKeyWin)) {
+        return false;
+    }
+    const std::uint32_t key = hotKey & 0xFF;
+    const auto within = [key](std::uint32_t first, std::uint32_t last) {
+        return key >= first && key <= last;
+    };
+    return key == 0x08 || key == 0x09 || key == 0x0D || key == 0x20     // Backspace Tab Enter Space
+           || within('0', '9') || within('A', 'Z')                      //
+           || within(0x60, 0x6F)                                        // numeric pad
+           || within(0xBA, 0xC0) || within(0xDB, 0xDF) || key == 0xE2;  // punctuation
+}
+
 }  // namespace orvane

@@ -37,6 +37,11 @@ std::uint16_t HotKeyToControlWord(std::uint32_t hotKey);
 // Control word -> stored value (never above 0xFFFF; the extended-key flag is dropped).
 std::uint32_t ControlWordToHotKey(std::uint16_t word);
 
+// Whether the hotkey is a key that types (a letter, digit, space, punctuation, Enter, Tab,
+// Backspace, the numeric pad) with no Ctrl, Alt or Win: registered, it would take that key
+// from every program. Function, media and navigation keys alone do not type.
+bool HotKeyTakesTyping(std::uint32_t hotKey);
+
 // "HotKeyManagerHotKey" followed by the value in unsigned decimal.
 std::wstring HotKeyAtomName(std::uint32_t hotKey);
 

@@ -30,12 +30,14 @@ void RunHighMemoryActions(const OrvaneOptions& options, const MemorySnapshot& sn
     if (options.Warn) {
         actions.ShowBalloon(title, text);
     }
+    // The line is written when the event happens: the dialog may stay open for minutes, and
+    // the session may end while it does.
+    if (options.WriteLog) {
+        actions.AppendLogLine(snapshot);
+    }
     if (options.WarnMsgBox && !warningDialogOpen) {
         DialogOpenFlag open(warningDialogOpen);
         actions.ShowLowMemoryDialog(title, text);
-    }
-    if (options.WriteLog) {
-        actions.AppendLogLine(snapshot);
     }
 }
 

@@ -16,9 +16,9 @@ struct HighMemoryActions {
     std::function<void(const MemorySnapshot& snapshot)> AppendLogLine;
 };
 
-// The actions of a fired high-memory check, in order: trim, balloon, dialog, log line, each as
+// The actions of a fired high-memory check, in order: trim, balloon, log line, dialog, each as
 // `options` asks. The dialog is skipped while `warningDialogOpen`, which is true while it is
-// shown. `options` is read afresh after the dialog, which may change it.
+// shown.
 void RunHighMemoryActions(const OrvaneOptions& options, const MemorySnapshot& snapshot,
                           bool& warningDialogOpen, const HighMemoryActions& actions);
 

@@ -12,11 +12,6 @@ bool IsForbiddenInFileName(wchar_t c) {
     return c < 0x20 || std::wstring_view(L"|<>?*:/\\\"").find(c) != std::wstring_view::npos;
 }
 
-void DropTrailingDotsAndBlanks(std::wstring& name) {
-    const std::size_t keep = name.find_last_not_of(L". ");
-    name.erase(keep == std::wstring::npos ? 0 : keep + 1);
-}
-
 wchar_t AsciiUpper(wchar_t c) {
     return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
 }
@@ -52,7 +47,6 @@ bool IsDeviceName(std::wstring_view name) {
 
 std::wstring CleanThemeName(std::wstring name) {
     std::replace_if(name.begin(), name.end(), IsForbiddenInFileName, L'_');
-    DropTrailingDotsAndBlanks(name);
     if (IsDeviceName(name)) {
         name.insert(0, 1, L'_');
     }
@@ -61,8 +55,6 @@ std::wstring CleanThemeName(std::wstring name) {
         const bool splitsPair =
             name[kMaxThemeNameLength - 1] >= 0xD800 && name[kMaxThemeNameLength - 1] <= 0xDBFF;
         name.resize(kMaxThemeNameLength - (splitsPair ? 1 : 0));
-        // The cut may leave dots or blanks at the end again.
-        DropTrailingDotsAndBlanks(name);
     }
     return name;
 }

@@ -12,6 +12,9 @@ namespace orvane::win {
 
 namespace {
 
+constexpr INT kMinFontSize = 1;
+constexpr INT kMaxFontSize = 72;
+
 int ScreenPixelsPerInch() {
     const WindowDc screen(nullptr);
     const int dpi = screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
@@ -32,15 +35,19 @@ LOGFONTW LogFontOf(const FontSpec& font) {
 
 }  // namespace
 
-std::optional<FontSpec> ChooseIconFont(HWND owner, const FontSpec& font) {
+std::optional<FontSpec> ChooseIconFont(HWND owner, const FontSpec& font,
+                                       const FontDialogCall& call) {
     LOGFONTW lf = LogFontOf(font);
     CHOOSEFONTW cf{};
     cf.lStructSize = sizeof(cf);
     cf.hwndOwner = owner;
     cf.lpLogFont = &lf;
-    cf.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_EFFECTS;
+    // The sizes the settings file keeps: a larger one would be lost at the next start.
+    cf.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_EFFECTS | CF_LIMITSIZE;
+    cf.nSizeMin = kMinFontSize;
+    cf.nSizeMax = kMaxFontSize;
     cf.rgbColors = static_cast<COLORREF>(ColorToRgb(font.Color));
-    if (!ChooseFontDialog(&cf)) {
+    if (!(call ? call(&cf) : ChooseFontDialog(&cf))) {
         return std::nullopt;
     }
     FontSpec chosen;

@@ -64,8 +64,8 @@ void SaveTheme(const std::wstring& path, const std::wstring& name, const ThemeVa
     SaveProfileThroughCopy(path, [&](SettingsWriter& file) { WriteTheme(file, name, values); });
 }
 
-void DeleteTheme(const std::wstring& path) {
-    ::DeleteFileW(path.c_str());
+bool DeleteTheme(const std::wstring& path) {
+    return ::DeleteFileW(path.c_str()) != FALSE;
 }
 
 }  // namespace orvane::win

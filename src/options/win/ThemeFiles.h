@@ -26,7 +26,7 @@ ThemeValues LoadTheme(const std::wstring& path);
 // failed save leaves the old file as it was. Throws AppError "Unable to write to <path>".
 void SaveTheme(const std::wstring& path, const std::wstring& name, const ThemeValues& values);
 
-// Deletes a theme file; a failure is not reported (the theme lists again next time).
-void DeleteTheme(const std::wstring& path);
+// Deletes a theme file; false when it stays (read-only, held open, no right to delete it).
+bool DeleteTheme(const std::wstring& path);
 
 }  // namespace orvane::win

@@ -1,5 +1,6 @@
 #include "options/win/ThemesTab.h"
 
+#include "common/core/AppError.h"
 #include "common/win/FileChecks.h"
 #include "dialogs/core/MessageBoxBuilder.h"
 #include "options/core/ThemeName.h"
@@ -94,11 +95,7 @@ void ThemesTab::BtnSaveAsClick() {
     if (!InputQuery(owner_, kSaveCaption, kNamePrompt, typed) || typed.empty()) {
         return;
     }
-    // A name of nothing but dots and blanks leaves no file name.
     const std::wstring name = CleanThemeName(std::move(typed));
-    if (name.empty()) {
-        return;
-    }
     const std::wstring path = ThemeFilePath(ThemeFolder(paths_), name);
     if (FileExists(path) && !Ask(kReplaceQuestion)) {
         return;
@@ -122,7 +119,11 @@ void ThemesTab::BtnDeleteThemeClick() {
     if (entry < kFirstThemeEntry || !Ask(kDeleteQuestion)) {
         return;
     }
-    DeleteTheme(ThemeFilePath(ThemeFolder(paths_), EntryText(entry)));
+    const std::wstring path = ThemeFilePath(ThemeFolder(paths_), EntryText(entry));
+    if (!DeleteTheme(path)) {
+        // The file would list again next time: the entry stays.
+        throw AppError(L"Unable to delete " + path);
+    }
     ::SendMessageW(cbThemes_, CB_DELETESTRING, static_cast<WPARAM>(entry), 0);
     SelectEntry(kCurrentColorsEntry);
     ::EnableWindow(btnDeleteTheme_, FALSE);

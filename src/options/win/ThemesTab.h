@@ -44,7 +44,8 @@ class ThemesTab {
     // Asks for a name and saves the pending values as that theme. Throws AppError "Unable to
     // write to <path>" when the file cannot be written; the list then stays as it was.
     void BtnSaveAsClick();
-    // Deletes the selected theme file after asking.
+    // Deletes the selected theme file after asking. Throws AppError "Unable to delete <path>"
+    // when the file stays; the list then stays as it was.
     void BtnDeleteThemeClick();
 
   private:

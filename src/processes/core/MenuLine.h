@@ -13,9 +13,10 @@ struct MenuLine {
     unsigned CommandId = 0;
     int GlyphIndex = -1;  // index into the menu glyphs, -1 for none
     std::uint32_t ProcessID = 0;
-    std::wstring Name;   // process file name
-    std::wstring Path;   // process executable; may be empty
-    std::wstring Value;  // right-hand column; empty for none
+    std::uint64_t CreationTime = 0;  // of the process, from the snapshot; 0 when unknown
+    std::wstring Name;               // process file name
+    std::wstring Path;               // process executable; may be empty
+    std::wstring Value;              // right-hand column; empty for none
     bool NoIcon = false;
     bool bHighlight = false;
     bool bMultipleProcess = false;

@@ -180,18 +180,24 @@ std::wstring ExplorerSelectParameters(const std::wstring& path) {
 
 std::vector<DetailsTarget> DetailsTargets(const MenuLine& line,
                                           const std::vector<ProcessRecord>& snapshot) {
+    if (!line.bMultipleProcess) {
+        if (line.CreationTime == 0) {
+            return {};
+        }
+        return {{line.ProcessID, line.CreationTime}};
+    }
     // A merged line without a path stands for the processes of its name whose path could not
-    // be read; a single line without one is known by its name alone.
+    // be read.
     const auto belongs = [&line](const ProcessRecord& r) {
         if (!line.Path.empty()) {
             return r.ExeName == line.Path;
         }
-        return r.Name == line.Name && (!line.bMultipleProcess || r.ExeName.empty());
+        return r.Name == line.Name && r.ExeName.empty();
     };
     std::vector<DetailsTarget> targets;
     for (const ProcessRecord& r : snapshot) {
-        if ((line.bMultipleProcess || r.ProcessID == line.ProcessID) && belongs(r)) {
-            targets.push_back({r.ProcessID, r.ExeName});
+        if (r.CreationTime != 0 && belongs(r)) {
+            targets.push_back({r.ProcessID, r.CreationTime});
         }
     }
     return targets;

@@ -49,18 +49,18 @@ std::wstring WebSearchUrl(const std::wstring& name, const std::wstring& fileDesc
 // Explorer's parameters that open the folder with the file selected.
 std::wstring ExplorerSelectParameters(const std::wstring& path);
 
-// A process that "free memory" or "terminate" may act on. With `ImagePath` set, the process
-// opened under that ID must still run that image; otherwise the snapshot has already
-// established that it runs under the line's name with an unreadable path.
+// A process that "free memory" or "terminate" may act on: the one that runs under this ID
+// and started at this time. Whatever runs under the ID with another start time is not it.
 struct DetailsTarget {
     std::uint32_t ProcessID = 0;
-    std::wstring ImagePath;
+    std::uint64_t CreationTime = 0;
     bool operator==(const DetailsTarget&) const = default;
 };
 
-// The processes of `line` in a fresh snapshot: its own process if that ID still runs the
-// line's program, or for a merged line every process of its path (of its name with no readable
-// path, when the line has no path). An ID now used by another program is left out.
+// The processes of `line`: a single line's own process, known by its ID and start time alone
+// (paths are spelled differently by different calls, and may be unreadable now), or for a
+// merged line every process of its path in a fresh snapshot (of its name with no readable
+// path, when the line has no path). A process whose start time is unknown is left out.
 std::vector<DetailsTarget> DetailsTargets(const MenuLine& line,
                                           const std::vector<ProcessRecord>& snapshot);
 

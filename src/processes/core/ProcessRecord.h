@@ -11,7 +11,10 @@ struct ProcessRecord {
     std::wstring ExeName;  // full image path; empty when unreadable
     std::wstring UserName;
     std::wstring Domain;
-    double StartDateTime = 0;      // days since 1899-12-30; not filled by a snapshot
+    double StartDateTime = 0;  // days since 1899-12-30; not filled by a snapshot
+    // FILETIME ticks (100 ns since 1601-01-01) of the process's start; 0 when unreadable.
+    // With the ID it names one process: an ID passes on, the pair never does.
+    std::uint64_t CreationTime = 0;
     std::int64_t MemoryUsage = 0;  // bytes: working set, or private bytes for the page-file view
     std::uint32_t Usage = 0;
     std::uint32_t ProcessID = 0;

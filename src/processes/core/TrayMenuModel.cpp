@@ -59,6 +59,7 @@ MenuLine MakeProcessLine(const ProcessRecord& e, const std::wstring& fileDescrip
                          const ByteSizeFormatter& formatByteSize) {
     MenuLine m;
     m.ProcessID = e.ProcessID;
+    m.CreationTime = e.CreationTime;
     m.Name = e.Name;
     m.Path = e.ExeName;
     m.Caption =

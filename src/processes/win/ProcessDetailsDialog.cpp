@@ -9,27 +9,10 @@
 #include "processes/core/ProcessDetails.h"
 #include "common/win/VersionResource.h"
 #include "processes/win/ProcessList.h"
-#include "processes/win/Psapi.h"
 
 namespace orvane::win {
 
 namespace {
-
-void ForEachLineProcess(const MenuLine& line, bool showPage,
-                        const std::function<void(HANDLE)>& act) {
-    ProcessList list;
-    list.Refresh(showPage, ProcessList::Accounts::Skip);
-    for (const DetailsTarget& target : DetailsTargets(line, list.Entries())) {
-        const UniqueProcessHandle process(
-            ::OpenProcess(PROCESS_ALL_ACCESS, FALSE, target.ProcessID));
-        // The open handle keeps its ID from passing on; check the program behind it once more.
-        if (!process ||
-            (!target.ImagePath.empty() && ProcessImagePath(process.get()) != target.ImagePath)) {
-            continue;
-        }
-        act(process.get());
-    }
-}
 
 void OpenWebPage(const ProcessDetailsShell& shell, const std::wstring& url) {
     if (shell.OpenWebPage) {
@@ -50,18 +33,6 @@ void ShowInExplorer(const ProcessDetailsShell& shell, const std::wstring& path) 
 }
 
 }  // namespace
-
-void FreeLineMemory(const MenuLine& line, bool showPage) {
-    ForEachLineProcess(line, showPage, [](HANDLE process) {
-        if (const auto empty = Psapi().emptyWorkingSet) {
-            empty(process);
-        }
-    });
-}
-
-void TerminateLineProcesses(const MenuLine& line, bool showPage) {
-    ForEachLineProcess(line, showPage, [](HANDLE process) { ::TerminateProcess(process, 0); });
-}
 
 void GetAppInfo(const MenuLine& line, bool showPage, HWND clipboardOwner,
                 const ProcessDetailsShell& shell) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "processes/core/MenuLine.h"
+#include "processes/win/LineProcessActions.h"
 
 namespace orvane::win {
 
@@ -19,10 +20,5 @@ struct ProcessDetailsShell {
 // `clipboardOwner` owns the copied details; `showPage` is the memory view of fresh snapshots.
 void GetAppInfo(const MenuLine& line, bool showPage, HWND clipboardOwner,
                 const ProcessDetailsShell& shell = {});
-
-// "Free memory" and "terminate" on the line's processes as they run now; a process whose ID
-// has meanwhile passed to another program is left alone.
-void FreeLineMemory(const MenuLine& line, bool showPage);
-void TerminateLineProcesses(const MenuLine& line, bool showPage);
 
 }  // namespace orvane::win

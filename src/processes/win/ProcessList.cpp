@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "processes/win/ProcessCreationTime.h"
 #include "processes/win/Psapi.h"
 
 namespace orvane::win {
@@ -98,6 +99,7 @@ void ReadImageAndMemory(DWORD processId, bool bPageFile, ProcessRecord& rec) {
         return;
     }
     rec.MemoryUsage = MemoryFigure(process.get(), bPageFile);
+    rec.CreationTime = ProcessCreationTime(process.get());
     wchar_t path[MAX_PATH + 1] = {};
     DWORD len = MAX_PATH;
     if (::QueryFullProcessImageNameW(process.get(), 0, path, &len) && len > 0) {

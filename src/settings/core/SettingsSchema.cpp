@@ -54,7 +54,7 @@ const std::array kFields = {
     ORVANE_SETTING(kGeneral, Integer, ProcessValueType),
     SettingField{kFont, L"Name", SettingKind::Text, &FontSpec::Name},
     SettingField{kFont, L"CharSet", SettingKind::Integer, &FontSpec::CharSet},
-    // The font dialog's sizes: a larger one would cost a huge font for a 16-pixel icon.
+    // The sizes the font dialog offers: a larger one would cost a huge font for a 16-pixel icon.
     SettingField{kFont, L"Size", SettingKind::Integer, &FontSpec::Size, true, 1, 72},
     SettingField{kFont, L"Style", SettingKind::Integer, &FontSpec::Style},
     SettingField{kFont, L"Color", SettingKind::Integer, &OrvaneOptions::FontColor},

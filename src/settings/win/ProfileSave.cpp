@@ -139,23 +139,42 @@ bool FlushToDisk(const std::wstring& path) {
     return file && ::FlushFileBuffers(file.get());
 }
 
-bool SaveThroughCopy(const std::wstring& path, const std::wstring& copy,
-                     const std::function<void(SettingsWriter&)>& write,
-                     const ProfileWriteCall& call) {
-    if (!::CopyFileW(path.c_str(), copy.c_str(), FALSE) && !IsMissingFileError(::GetLastError())) {
-        return false;
-    }
-    const std::vector<ProfileLine> before = LinesOnDisk(copy, {});
-    ProfileFile file(copy, call);
+// Every write through the profile functions, then read back from the disk.
+bool WriteAndCheck(const std::wstring& target, const std::function<void(SettingsWriter&)>& write,
+                   const ProfileWriteCall& call) {
+    const std::vector<ProfileLine> before = LinesOnDisk(target, {});
+    ProfileFile file(target, call);
     RecordingWriter recorder(file);
     try {
         write(recorder);
     } catch (const AppError&) {
         return false;
     }
-    const bool complete = WritesReachedTheDisk(copy, before, recorder.written);
-    ForgetCachedProfile(copy);
-    return complete && FlushToDisk(copy) &&
+    const bool complete = WritesReachedTheDisk(target, before, recorder.written);
+    ForgetCachedProfile(target);
+    return complete;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
+}
+
+std::wstring MakeUniqueFile(const std::wstring& folder) {
+    wchar_t name[MAX_PATH + 1] = {};
+    if (!::GetTempFileNameW(folder.c_str(), L"orv", 0, name)) {
+        return {};
+    }
+    return name;
+}
+
+bool SaveThroughCopy(const std::wstring& path, const std::wstring& copy,
+                     const std::function<void(SettingsWriter&)>& write,
+                     const ProfileWriteCall& call) {
+    if (!::CopyFileW(path.c_str(), copy.c_str(), FALSE) && !IsMissingFileError(::GetLastError())) {
+        return false;
+    }
+    return WriteAndCheck(copy, write, call) && FlushToDisk(copy) &&
            ::MoveFileExW(copy.c_str(), path.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
@@ -164,10 +183,17 @@ bool SaveThroughCopy(const std::wstring& path, const std::wstring& copy,
 
 void SaveProfileThroughCopy(const std::wstring& path,
                             const std::function<void(SettingsWriter&)>& write,
-                            const ProfileWriteCall& call) {
-    const std::wstring copy = path + L".saving";
+                            const ProfileWriteCall& call, const ProfileCopyMaker& makeCopy) {
+    // A short name: "<path>.saving" would push a path near MAX_PATH over it.
+    const std::wstring copy = makeCopy ? makeCopy(FolderOf(path)) : MakeUniqueFile(FolderOf(path));
+    if (copy.empty()) {
+        if (!WriteAndCheck(path, write, call)) {
+            throw AppError(L"Unable to write to " + path);
+        }
+        ForgetCachedProfile(path);
+        return;
+    }
     ForgetCachedProfile(copy);
-    RemoveFile(copy);
     const bool saved = SaveThroughCopy(path, copy, write, call);
     ForgetCachedProfile(copy);
     if (!saved) {
