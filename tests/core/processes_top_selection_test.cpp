@@ -56,6 +56,19 @@ std::vector<ProcessRecord> EveryProcessOpened(const std::vector<ProcessTableEntr
     return TopProcesses(std::move(list), o.unify, o.topCount);
 }
 
+// The details dialog acts only on the process with the line's ID and start time: a record
+// without the start time would reach nothing.
+TEST(SelectTopProcesses, RecordsCarryTheProcessStartTime) {
+    ProcessTableEntry e = Entry(10, L"a.exe", 500);
+    e.CreationTime = 134414284125034600;
+    FakeAccess access;
+    const std::vector<ProcessRecord> top =
+        SelectTopProcesses({e}, TopProcessOptions{.topCount = 10}, access);
+    ASSERT_EQ(top.size(), 1u);
+    EXPECT_EQ(top[0].ProcessID, 10u);
+    EXPECT_EQ(top[0].CreationTime, 134414284125034600u);
+}
+
 TEST(SelectTopProcesses, SameEntriesAsOpeningEveryProcess) {
     const std::vector<ProcessTableEntry> table = {
         Entry(0, L"", 0),  // the idle process

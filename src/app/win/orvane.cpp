@@ -75,7 +75,7 @@ void TrimHere() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const StartCommand command = ParseCommandLine(CommandLineArguments());
     if (command == StartCommand::Help || command == StartCommand::Unknown) {
-        ShowInfoMessage(CommandLineHelpText());
+        ShowInfoMessage(CommandLineHelpText(), nullptr);  // no window of ours yet
         return command == StartCommand::Help ? kExitDone : kExitUnknownSwitch;
     }
     // Declared before the main form: the mutex goes last, after the icon and the window.

@@ -102,6 +102,7 @@ std::vector<ProcessRecord> RecordsFromTable(const std::vector<ProcessTableEntry>
         r.ThreadCount = e.ThreadCount;
         r.ParentProcessID = e.ParentProcessID;
         r.PriClassBase = e.BasePriority;
+        r.CreationTime = e.CreationTime;  // with the ID, what names this process
         records.push_back(std::move(r));
     }
     return records;
