@@ -153,15 +153,6 @@ bool MainWindow::FormCreate() {
     }
     // 2.–7. Drawing surfaces, sizes and the per-run state.
     IconSize = ::GetSystemMetrics(SM_CXSMICON);
-    IsVista = vi.dwMajorVersion >= 6;
-    {
-        const UniqueFont formFont = CreateMessageFont(GetMonitorDpi(Handle()));
-        WindowDc dc(Handle());
-        SelectObjectGuard font(dc.get(), formFont.get());
-        SIZE sz{};
-        ::GetTextExtentPoint32W(dc.get(), L"AA", 2, &sz);
-        MenuTextHeight = sz.cy;
-    }
     HighMemory = HighMemoryCheck{};
     LastDrawText.clear();
     // 8.–11. Settings.
@@ -211,7 +202,6 @@ void MainWindow::BuildTrayMenu() {
 
 std::wstring MainWindow::GetIniFile() {
     std::wstring file = paths_.GetIniFile();
-    IsLocalSettings = paths_.IsLocalSettings();
     return file;
 }
 

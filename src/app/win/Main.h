@@ -100,15 +100,12 @@ class MainWindow : public Window {
     OrvaneOptions MemOptions;
     ExtensionOptions Extensions;  // the additions' settings, kept in "Extensions"
     std::wstring IniFileName;
-    bool IsLocalSettings = false;
     int IconSize = 16;
     HighMemoryCheck HighMemory;  // LastMemPerc and the five-minute guard
     bool WarningDialogOpen = false;
     std::wstring LastDrawText;
     std::wstring MemoryInfoText;
     std::uint64_t DisplayedTotal = 0;
-    bool IsVista = false;
-    int MenuTextHeight = 0;
 
     TrayIcon& Tray() { return tray_; }
     // One set of number separators for the icon, the summary, the menu and the log.

@@ -27,7 +27,6 @@ class TrayIcon {
     // The tray takes its own copy of the picture; the caller keeps ownership of `icon`.
     void SetIcon(HICON icon);
     bool SetVisible(bool visible);
-    bool Visible() const { return visible_; }
     // Shows a balloon (flags: 1 information, 2 warning) and leaves it up until it times out.
     void ShowBalloon(const std::wstring& title, const std::wstring& text, DWORD flags);
     // Whether `msg` is the broadcast of a new taskbar (Explorer restarted).

@@ -31,7 +31,6 @@ class ColorPicker {
 
     // The colour the "Automatic" item shows.
     void SetDefaultColor(ColorValue color);
-    ColorValue DefaultColor() const { return default_; }
 
     void SelectAutomatic();
     // Selects the item of `color` ("Automatic" for -1), else "Custom...". The "Custom..." item

@@ -112,7 +112,6 @@ class OptionsDialog : public Window, public ThemesTabHost {
     HWND Control(int id) const;
     SpinBox& NumberBox(int id) const;
     void ShowFontName();
-    void SetPanelFont(const FontSpec& font);
     void ApplyInternalFontChoice();
     void ApplyColorNote();
     int PickerEntry() const;

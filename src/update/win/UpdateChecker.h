@@ -54,8 +54,6 @@ class UpdateChecker {
     class Receiver;
 
     void Complete(std::unique_ptr<DownloadJob> job);
-    // False when the file or the program's version information gives no usable answer.
-    bool ProcessVersionFile(const std::wstring& file);
     void Failed(bool failureDlg);
 
     std::shared_ptr<HandOver> handOver_;
