@@ -62,7 +62,7 @@ TEST(TrayMenu, BuildsProcessAndMemoryLinesOnceAtEveryOpening) {
     menu.InitDefaultMenu(1);
     for (int opening = 0; opening < 3; ++opening) {
         menu.PopupMenuPopup();
-        EXPECT_EQ(Tags(menu), "FpMMmPPsFFsFFsF");
+        EXPECT_EQ(Tags(menu), "FpMMmPPsFFFsFFsF");
         EXPECT_EQ(::GetMenuItemCount(menu.Handle()), static_cast<int>(menu.Items().size()));
     }
     const TrayMenuItem* line = menu.ProcessLine(kCmdFirstProcessLine);
@@ -76,10 +76,10 @@ TEST(TrayMenu, BuildsProcessAndMemoryLinesOnceAtEveryOpening) {
     host.options.ShowTopProcess = false;
     host.options.ShowMemMenu = false;
     menu.PopupMenuPopup();
-    EXPECT_EQ(Tags(menu), "FsFFsFFsF");
+    EXPECT_EQ(Tags(menu), "FsFFFsFFsF");
 
     // The exit item answers its mnemonic.
-    EXPECT_EQ(LOWORD(menu.MenuChar(L'e', menu.Handle())), 8);
+    EXPECT_EQ(LOWORD(menu.MenuChar(L'e', menu.Handle())), 9);
     EXPECT_EQ(HIWORD(menu.MenuChar(L'e', menu.Handle())), MNC_EXECUTE);
 }
 

@@ -77,7 +77,8 @@ TEST_F(ExtensionsFileTest, SectionComesAfterTheProgramsOwnAndLeavesThemAsTheyWer
                                    "LeakGrowthMB=100\r\n"
                                    "LeakGrowthPercent=50\r\n"
                                    "TrimReport=0\r\n"
-                                   "HistoryWindow=\r\n");
+                                   "HistoryWindow=\r\n"
+                                   "ShowProtectedProcesses=0\r\n");
 }
 
 TEST_F(ExtensionsFileTest, MissingFileAndValuesOutOfBoundsReadAsTheDefaults) {

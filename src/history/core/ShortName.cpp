@@ -4,10 +4,11 @@ namespace orvane {
 
 namespace {
 
-bool IsHighSurrogate(char32_t unit) {
+constexpr bool IsHighSurrogate(char32_t unit) {
     return unit >= 0xD800 && unit <= 0xDBFF;
 }
-bool IsLowSurrogate(char32_t unit) {
+// Needed only where wchar_t holds whole code points.
+[[maybe_unused]] constexpr bool IsLowSurrogate(char32_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
