@@ -52,9 +52,10 @@ def test_unpacked_zip_runs_portable(args):
         wait_until("the log line beside the exe", lambda: os.path.exists(log) and
                    os.path.getsize(log) > 0)
         assert data_folders(s) == [], data_folders(s)
-        assert sorted(os.listdir(s.exe_dir)) == sorted(
-            ["Orvane.exe", "Orvane.Settings", "Orvane.log", "说明.txt", "LICENSE",
-             "THIRD-PARTY-NOTICES.txt"])
+        left = sorted(os.listdir(s.exe_dir))
+        assert left == sorted(
+            ["Orvane.exe", "Orvane.Settings", "Orvane.History.csv", "Orvane.log", "说明.txt",
+             "LICENSE", "THIRD-PARTY-NOTICES.txt"]), left
 
 
 if __name__ == "__main__":
