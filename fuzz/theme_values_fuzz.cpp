@@ -44,7 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring name = CleanThemeName(text);
     Require(name.size() <= kMaxThemeNameLength);
     Require(name.find_first_of(L"|<>?*:/\\\"") == std::wstring::npos);
-    Require(name.empty() || (name.back() != L'.' && name.back() != L' '));
     Require(CleanThemeName(name) == name);
     return 0;
 }

@@ -29,15 +29,6 @@ using test::DialogSequenceProbe;
 using test::ProbedDialog;
 using ::testing::ElementsAre;
 
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
-
 // Answers the input box with `name`.
 DialogSequenceProbe::Act TypeName(std::wstring name) {
     return [name = std::move(name)](const ProbedDialog& d) {

@@ -19,15 +19,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
-
 // What another program (a virus scanner, a sync tool) does: holds the file open, sharing nothing.
 UniqueKernelHandle HoldWithoutSharing(const std::wstring& path) {
     UniqueKernelHandle held(::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,

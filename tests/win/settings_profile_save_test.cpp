@@ -14,15 +14,6 @@
 namespace orvane::win {
 namespace {
 
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
-
 std::size_t FilesIn(const std::wstring& folder) {
     return static_cast<std::size_t>(
         std::distance(std::filesystem::directory_iterator(std::filesystem::path(folder)), {}));

@@ -15,15 +15,6 @@
 namespace orvane::win {
 namespace {
 
-std::string FileBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
-
 // A save into a new file, read back byte for byte: "RedPercent" and "YellowPercent" come after
 // the font keys, so they end the "General" section.
 TEST(ProfileFileTest, NewFileHasTheKeysInSaveOrder) {

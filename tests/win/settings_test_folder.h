@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace orvane::win {
@@ -33,5 +35,15 @@ class SettingsTestFolder {
   private:
     std::wstring path_;
 };
+
+// A file's bytes, and writing bytes to a file, through wide paths.
+inline std::string FileBytes(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
+}
 
 }  // namespace orvane::win
